@@ -1,0 +1,93 @@
+#include "hint.h"
+
+#include <array>
+#include <utility>
+
+namespace zozi {
+
+std::string_view iconNameFor(IconOption option) {
+  switch (option) {
+    case IconOption::New:
+      return "taskNew";
+    case IconOption::Current:
+      return "taskCurrent";
+    case IconOption::Done:
+      return "taskDone";
+    case IconOption::Failed:
+    case IconOption::Canceled:
+      return "taskFailed";
+  }
+  return "taskNew";
+}
+
+void selectIcon(HintSettings& settings, IconOption option) {
+  settings.iconName = std::string(iconNameFor(option));
+}
+
+std::optional<std::string> composeHintStatement(const HintSettings& s) {
+  std::string_view opening;
+  switch (s.textMode) {
+    case TextMode::Localized:
+      opening = " [localize \"";
+      break;
+    case TextMode::Standard:
+      opening = " [\"";
+      break;
+    default:
+      return std::nullopt;
+  }
+  const std::array<std::string_view, 14> pieces = {
+      "taskHint", opening, s.message, "\", [", s.red,      ", ",   s.green,
+      ", ",       s.blue,  ", ",      s.alpha, "], \"", s.iconName, "\"]; "};
+  // One allocation of the final size, however long the message is.
+  std::size_t size = 0;
+  for (auto piece : pieces) size += piece.size();
+  std::string statement;
+  statement.reserve(size);
+  for (auto piece : pieces) statement.append(piece);
+  return statement;
+}
+
+Notice emptyMessageWarning(ProceedTrigger trigger) {
+  const char* second =
+      trigger == ProceedTrigger::Button ? "Message can't be empty!" : "Message text can't be empty!";
+  return Notice{kAppTitle,
+                std::string("Write some text for the Task Hint.") + kLineBreak + second,
+                NoticeIcon::Exclamation, NoticeButtons::Ok, /*beepFirst=*/true};
+}
+
+ProceedOutcome proceedCommand(HintSettings& settings, ProceedTrigger trigger, ProceedInput input) {
+  if (input.message.empty()) return ProceedOutcome{std::nullopt, emptyMessageWarning(trigger)};
+  settings.message = std::move(input.message);
+  settings.red = std::move(input.red);
+  settings.green = std::move(input.green);
+  settings.blue = std::move(input.blue);
+  settings.alpha = std::move(input.alpha);
+  return ProceedOutcome{composeHintStatement(settings), std::nullopt};
+}
+
+Notice clearLogQuestion() {
+  return Notice{kAppTitle, "Do you really want to clear the Debug log?", NoticeIcon::Question,
+                NoticeButtons::YesNo, false};
+}
+
+Notice exitQuestion() {
+  return Notice{kAppTitle, "Do you really want to quit?", NoticeIcon::Question,
+                NoticeButtons::YesNo, false};
+}
+
+Notice copiedNotice() {
+  return Notice{kAppTitle,
+                std::string("Generated data were copied to the clipboard.") + kLineBreak +
+                    "Use Ctrl+V to paste this code into the your script.",
+                NoticeIcon::Information, NoticeButtons::Ok, false};
+}
+
+Notice clipboardBusyWarning() {
+  return Notice{kAppTitle,
+                std::string("The clipboard is in use by another program.") + kLineBreak +
+                    "Nothing was copied; please try again.",
+                NoticeIcon::Exclamation, NoticeButtons::Ok, false};
+}
+
+}  // namespace zozi

@@ -1,0 +1,63 @@
+// The user's choices for one task hint and the statement built from them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "notice.h"
+
+namespace zozi {
+
+// Held as a 16-bit integer; a value other than 1 or 2 composes nothing.
+enum class TextMode : std::uint16_t { Localized = 1, Standard = 2 };
+
+// The five icon options of the "Icon settings" frame, in layout order.
+enum class IconOption { New, Current, Done, Failed, Canceled };
+
+struct HintSettings {
+  TextMode textMode = TextMode::Localized;
+  std::string message;  // UTF-8, copied into the statement byte for byte
+  std::string red;
+  std::string green;
+  std::string blue;
+  std::string alpha;
+  std::string iconName = "taskNew";
+};
+
+// The icon name that an option writes; "Canceled" has no name of its own.
+std::string_view iconNameFor(IconOption option);
+
+// Writes the option's icon name into the record and nothing else.
+void selectIcon(HintSettings& settings, IconOption option);
+
+// The statement for the record as it stands, or nothing for an unknown text mode.
+std::optional<std::string> composeHintStatement(const HintSettings& settings);
+
+enum class ProceedTrigger { Button, Menu };
+
+// What the window's fields hold when Proceed runs (UTF-8).
+struct ProceedInput {
+  std::string message;
+  std::string red;
+  std::string green;
+  std::string blue;
+  std::string alpha;
+};
+
+// Either a statement for the output box, or a refusal to show; neither when the text mode is
+// unknown (the output box then stays as it is).
+struct ProceedOutcome {
+  std::optional<std::string> statement;
+  std::optional<Notice> refusal;
+};
+
+// The warning for an empty message; the two triggers differ in the second line only.
+Notice emptyMessageWarning(ProceedTrigger trigger);
+
+// Proceed: refuses an empty message and leaves the record untouched; otherwise takes the
+// texts into the record and composes the statement.
+ProceedOutcome proceedCommand(HintSettings& settings, ProceedTrigger trigger, ProceedInput input);
+
+}  // namespace zozi

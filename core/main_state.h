@@ -1,0 +1,20 @@
+// Everything the main window keeps for its whole life, and its load step.
+#pragma once
+
+#include "color_panel.h"
+#include "hint.h"
+#include "text_mode.h"
+
+namespace zozi {
+
+struct MainState {
+  HintSettings settings;
+  TextModePair textModePair;  // starts as the layout says: "Localized text" checked
+  ColorPanel colors;          // starts as the layout says: "Default" checked, "White" selected
+};
+
+// Before the window is first shown: text mode Localized, the colour panel's initial state,
+// icon name "taskNew".
+void loadStep(MainState& state);
+
+}  // namespace zozi

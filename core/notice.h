@@ -1,0 +1,30 @@
+// Message boxes as data: the window layer shows them, the rules only describe them.
+#pragma once
+
+#include <string>
+
+namespace zozi {
+
+inline constexpr const char* kAppTitle = "Corvel Editor Zozi";
+inline constexpr const char* kLineBreak = "\r\n";
+
+enum class NoticeIcon { Exclamation, Question, Information };
+enum class NoticeButtons { Ok, YesNo };
+
+struct Notice {
+  std::string title;
+  std::string text;
+  NoticeIcon icon = NoticeIcon::Exclamation;
+  NoticeButtons buttons = NoticeButtons::Ok;
+  bool beepFirst = false;
+
+  bool operator==(const Notice&) const = default;
+};
+
+// The boxes of the window's commands.
+Notice clearLogQuestion();
+Notice exitQuestion();
+Notice copiedNotice();
+Notice clipboardBusyWarning();
+
+}  // namespace zozi

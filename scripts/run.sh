@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds the program and starts it under Wine. Without a display it
+# runs on a virtual display, saves a screenshot and prints where.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+source scripts/wine-env.sh
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j"$(nproc)" --target CorvelEditorZozi
+exe="$ZOZI_ROOT/build/windows/ui/CorvelEditorZozi.exe"
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 && [ "${ZOZI_HEADLESS:-0}" != 1 ]; then
+  zozi_prepare_prefix
+  exec wine "$exe"
+fi
+
+trap zozi_stop_all EXIT
+zozi_start_display
+zozi_prepare_prefix
+zozi_start_wine
+wine "$exe" >/dev/null 2>&1 &
+app=$!
+# Wait for the window itself: the screenshot helper finds it by its caption and waits until
+# it has been painted.
+shot="$ZOZI_ROOT/build/screenshot.png"
+for _ in $(seq 1 300); do
+  if wine "$ZOZI_ROOT/build/windows/tests/window_probe.exe" "Corvel Editor Zozi" >/dev/null 2>&1; then
+    break
+  fi
+  sleep 0.1
+done
+import -window root "$shot"
+echo "The program is running on the virtual display $DISPLAY; screenshot: $shot"
+kill "$app" 2>/dev/null || true

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds everything and runs every test: the core natively, the core
+# under AddressSanitizer + UndefinedBehaviorSanitizer, then the core, the windows and the
+# program under Wine on a virtual display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+source scripts/wine-env.sh
+
+jobs=$(nproc)
+status=0
+
+echo "== Native"
+cmake --preset native >/dev/null
+cmake --build --preset native -j"$jobs"
+ctest --preset native || status=1
+
+echo "== Sanitized"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j"$jobs"
+ctest --preset sanitize || status=1
+
+echo "== Windows, under Wine"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j"$jobs"
+trap zozi_stop_all EXIT
+zozi_start_display
+zozi_prepare_prefix
+zozi_start_wine
+# The Windows tests share one display and one clipboard: one at a time.
+ctest --preset windows -j1 || status=1
+zozi_stop_all
+trap - EXIT
+
+exit $status

@@ -1,0 +1,576 @@
+#include "main_window.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <iterator>
+
+#include "minimize_to_tray.h"
+#include "resource.h"
+#include "window_util.h"
+
+namespace zozi::ui {
+
+namespace {
+
+constexpr std::array<int, kComponentCount> kComponentIds = {kRedText, kGreenText, kBlueText,
+                                                           kAlphaText};
+constexpr std::array<int, kPresetCount> kPresetIds = {kWhiteRadio, kGreenRadio, kRedRadio,
+                                                      kBlueRadio, kGreyRadio};
+constexpr std::array<int, 5> kIconIds = {kNewRadio, kCurrentRadio, kDoneRadio, kFailedRadio,
+                                         kCanceledRadio};
+constexpr UINT kHtmlHelpDisplayTopic = 0;  // HH_DISPLAY_TOPIC
+
+// Index of an id in one of the tables above, or -1.
+template <std::size_t N>
+int indexOf(const std::array<int, N>& ids, int id) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (ids[i] == id) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+UINT noticeStyle(const Notice& notice) {
+  UINT style = notice.buttons == NoticeButtons::YesNo ? MB_YESNO : MB_OK;
+  switch (notice.icon) {
+    case NoticeIcon::Exclamation:
+      style |= MB_ICONEXCLAMATION;
+      break;
+    case NoticeIcon::Question:
+      style |= MB_ICONQUESTION;
+      break;
+    case NoticeIcon::Information:
+      style |= MB_ICONINFORMATION;
+      break;
+  }
+  return style;
+}
+
+std::wstring programFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  const auto slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, Shell& shell, bool quitOnDestroy)
+    : instance_(instance), shell_(shell), quitOnDestroy_(quitOnDestroy) {}
+
+MainWindow::~MainWindow() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool MainWindow::create() {
+  icon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                            GetSystemMetrics(SM_CXICON),
+                                            GetSystemMetrics(SM_CYICON), 0)));
+  smallIcon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON),
+                                                 GetSystemMetrics(SM_CYSMICON), 0)));
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  if (!GetClassInfoExW(instance_, kMainClassName, &wc)) {
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = windowProc;
+    wc.hInstance = instance_;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kMainClassName;
+    if (!RegisterClassExW(&wc)) return false;
+  }
+  createMenu();
+  if (!hwnd_) return false;
+  return true;
+}
+
+void MainWindow::createMenu() {
+  OwnedMenu bar(CreateMenu());
+  HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_STRING, kMnuProceed, L"Proceed");
+  AppendMenuW(file, MF_STRING, kMnuClipboard, L"Clipboard\tCtrl+C");
+  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);  // space0
+  AppendMenuW(file, MF_STRING, kMnuMinimize, L"Minimize\tCtrl+M");
+  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);  // space1
+  AppendMenuW(file, MF_STRING, kMnuExit, L"Exit");
+  HMENU help = CreatePopupMenu();
+  AppendMenuW(help, MF_STRING, kMnuHelpContents, L"Help Contents\tF1");
+  AppendMenuW(help, MF_SEPARATOR, 0, nullptr);  // space3
+  AppendMenuW(help, MF_STRING, kMnuAbout, L"About");
+  AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"File");
+  AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"Help");
+
+  // The window is made here so that it owns the menu from the start.
+  hwnd_ = CreateWindowExW(0, kMainClassName, widen(kAppTitle).c_str(),
+                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                          CW_USEDEFAULT, 100, 100, nullptr, bar.get(), instance_, this);
+  if (!hwnd_) return;
+  bar.release();
+}
+
+void MainWindow::show(int showCommand) {
+  ShowWindow(hwnd_, showCommand);
+  UpdateWindow(hwnd_);
+  SetFocus(control(kEntryText));
+}
+
+LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                        LPARAM lParam) noexcept {
+  MainWindow* self = nullptr;
+  if (message == WM_NCCREATE) {
+    self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  }
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+  try {
+    return self->handle(message, wParam, lParam);
+  } catch (...) {
+    // Nothing may cross the window procedure; the event is dropped.
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      dpi_ = windowDpi(hwnd_);
+      createControls();
+      return 0;
+    case WM_COMMAND:
+      onCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_CTLCOLOREDIT:
+      return onControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), false);
+    case WM_CTLCOLORSTATIC:
+      return onControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), true);
+    case WM_MOUSEMOVE:
+      onMouseMove(lParam);
+      return 0;
+    case WM_NEXTDLGCTL:
+      onNextControl(wParam, lParam);
+      return 0;
+    case WM_ACTIVATE:
+      // Keep the focused control across deactivation, as a dialog does.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        if (HWND focus = GetFocus(); focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+      } else if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      break;
+    case WM_DPICHANGED:
+      onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_DESTROY:
+      onDestroy();
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+      hwnd_ = nullptr;
+      break;
+    default:
+      if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+        // The notification area was recreated (the shell restarted): show the icon again.
+        if (inTray_) addTrayIcon();
+        return 0;
+      }
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void MainWindow::createControls() {
+  taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+  if (icon_) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+  if (smallIcon_) {
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+  }
+  ui::createControls(hwnd_, instance_, mainControls());
+  for (int id : kComponentIds) SetWindowSubclass(control(id), componentFieldProc, 0, 0);
+  SetWindowSubclass(control(kDebugText), debugTextProc, 0, 0);
+  buildFonts();
+  layout();
+  createTooltips();
+
+  // The layout's starting values; the rules' records start the same way.
+  CheckDlgButton(hwnd_, kLocalizedText, BST_CHECKED);
+  CheckDlgButton(hwnd_, kCheckDefault, BST_CHECKED);
+  CheckDlgButton(hwnd_, kWhiteRadio, BST_CHECKED);
+  CheckDlgButton(hwnd_, kNewRadio, BST_CHECKED);
+  syncOptionTabStops();
+
+  // The load step.
+  loadStep(state_);
+  mirror();
+
+  const ACCEL keys[] = {
+      {FVIRTKEY | FCONTROL, 'C', kMnuClipboard},
+      {FVIRTKEY | FCONTROL, 'M', kMnuMinimize},
+      {FVIRTKEY, VK_F1, kMnuHelpContents},
+  };
+  accelerators_.reset(CreateAcceleratorTableW(const_cast<ACCEL*>(keys), std::size(keys)));
+  placeCentred(hwnd_, kMainClient, dpi_);
+}
+
+void MainWindow::buildFonts() {
+  windowFont_.reset(createCalibri(975, FW_NORMAL, dpi_));
+  frameFont_.reset(createCalibri(825, FW_NORMAL, dpi_));
+  for (const auto& spec : mainControls()) {
+    HFONT font = spec.font == FontRole::Frame ? frameFont_.get() : windowFont_.get();
+    SendMessageW(control(spec.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+}
+
+void MainWindow::layout() { layoutControls(hwnd_, mainControls(), dpi_); }
+
+void MainWindow::createTooltips() {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
+  if (!tooltip_) return;
+  for (const auto& spec : mainControls()) {
+    if (!spec.tooltip) continue;
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control(spec.id));
+    tool.lpszText = const_cast<wchar_t*>(spec.tooltip);
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+void MainWindow::onCommand(int id, int code) {
+  // Buttons and menu items arrive with code 0, shortcut keys with 1; other notifications
+  // (focus, text changes) have no handler.
+  if (code != 0 && code != 1) return;
+  using Handler = void (*)(MainWindow&, int);
+  struct Route {
+    int id;
+    Handler run;
+  };
+  static const Route routes[] = {
+      {kProceedButton, [](MainWindow& w, int) { w.proceedCommand(ProceedTrigger::Button); }},
+      {kMnuProceed, [](MainWindow& w, int) { w.proceedCommand(ProceedTrigger::Menu); }},
+      {kClearTextButton, [](MainWindow& w, int) { w.clearEntryCommand(); }},
+      {kClearButton, [](MainWindow& w, int) { w.clearLogCommand(); }},
+      {kExitButton, [](MainWindow& w, int) { w.exitCommand(); }},
+      {kMnuExit, [](MainWindow& w, int) { w.exitCommand(); }},
+      {kClipboardButton, [](MainWindow& w, int) { w.copyToClipboardCommand(); }},
+      {kMnuClipboard, [](MainWindow& w, int) { w.copyToClipboardCommand(); }},
+      {kMnuHelpContents, [](MainWindow& w, int) { w.helpContentsCommand(); }},
+      {kMnuAbout, [](MainWindow& w, int) { w.aboutCommand(); }},
+      {kMnuMinimize, [](MainWindow& w, int) { w.minimize_to_tray(); }},
+      {kLocalizedText, [](MainWindow& w, int id) { w.onTextModeClick(id); }},
+      {kStandardText, [](MainWindow& w, int id) { w.onTextModeClick(id); }},
+      {kCheckDefault, [](MainWindow& w, int id) { w.onColorModeClick(id); }},
+      {kCheckManual, [](MainWindow& w, int id) { w.onColorModeClick(id); }},
+      {kWhiteRadio, [](MainWindow& w, int id) { w.onPresetClick(id); }},
+      {kGreenRadio, [](MainWindow& w, int id) { w.onPresetClick(id); }},
+      {kRedRadio, [](MainWindow& w, int id) { w.onPresetClick(id); }},
+      {kBlueRadio, [](MainWindow& w, int id) { w.onPresetClick(id); }},
+      {kGreyRadio, [](MainWindow& w, int id) { w.onPresetClick(id); }},
+      {kNewRadio, [](MainWindow& w, int id) { w.onIconClick(id); }},
+      {kCurrentRadio, [](MainWindow& w, int id) { w.onIconClick(id); }},
+      {kDoneRadio, [](MainWindow& w, int id) { w.onIconClick(id); }},
+      {kFailedRadio, [](MainWindow& w, int id) { w.onIconClick(id); }},
+      {kCanceledRadio, [](MainWindow& w, int id) { w.onIconClick(id); }},
+      // Enter, made into IDOK by the dialog manager, is no default button: it presses only a
+      // button that has the focus. Escape (IDCANCEL) does nothing.
+      {IDOK, [](MainWindow& w, int) { w.onEnterKey(); }},
+  };
+  for (const auto& route : routes) {
+    if (route.id == id) {
+      route.run(*this, id);
+      return;
+    }
+  }
+}
+
+void MainWindow::onEnterKey() {
+  HWND focus = GetFocus();
+  if (!focus || GetParent(focus) != hwnd_) return;
+  wchar_t className[16]{};
+  GetClassNameW(focus, className, static_cast<int>(std::size(className)));
+  const LONG_PTR type = GetWindowLongPtrW(focus, GWL_STYLE) & BS_TYPEMASK;
+  if (lstrcmpiW(className, L"Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)) {
+    SendMessageW(focus, BM_CLICK, 0, 0);
+  }
+}
+
+void MainWindow::onTextModeClick(int id) {
+  const auto value = static_cast<std::uint16_t>(IsDlgButtonChecked(hwnd_, id) == BST_CHECKED);
+  if (id == kLocalizedText) {
+    state_.textModePair.localizedValue = value;
+    localizedTextClick(state_.textModePair, state_.settings);
+  } else {
+    state_.textModePair.standardValue = value;
+    standardTextClick(state_.textModePair, state_.settings);
+  }
+  mirror();
+}
+
+void MainWindow::onColorModeClick(int id) {
+  readComponentTexts();
+  const auto value = static_cast<std::uint16_t>(IsDlgButtonChecked(hwnd_, id) == BST_CHECKED);
+  if (id == kCheckDefault) {
+    state_.colors.defaultValue = value;
+    checkDefaultClick(state_.colors);
+  } else {
+    state_.colors.manualValue = value;
+    checkManualClick(state_.colors);
+  }
+  mirror();
+}
+
+void MainWindow::onPresetClick(int id) {
+  const int index = indexOf(kPresetIds, id);
+  if (index < 0) return;
+  readComponentTexts();
+  state_.colors.selected = static_cast<ColorPreset>(index);
+  applyColorPreset(state_.colors, state_.colors.selected);
+  mirror();
+  syncOptionTabStops();
+}
+
+void MainWindow::onIconClick(int id) {
+  const int index = indexOf(kIconIds, id);
+  if (index < 0) return;
+  selectIcon(state_.settings, static_cast<IconOption>(index));
+  syncOptionTabStops();
+}
+
+bool MainWindow::onComponentChar(WPARAM code) {
+  if (filterComponentKey(static_cast<std::uint16_t>(code)) == KeyVerdict::Accepted) return true;
+  showNotice(rejectedKeyWarning());
+  return false;
+}
+
+void MainWindow::readComponentTexts() {
+  for (std::size_t i = 0; i < kComponentCount; ++i) {
+    state_.colors.fields[i].text = narrow(controlText(kComponentIds[i]));
+  }
+}
+
+void MainWindow::mirror() {
+  CheckDlgButton(hwnd_, kLocalizedText, state_.textModePair.localizedValue ? BST_CHECKED : 0);
+  CheckDlgButton(hwnd_, kStandardText, state_.textModePair.standardValue ? BST_CHECKED : 0);
+  CheckDlgButton(hwnd_, kCheckDefault, state_.colors.defaultValue ? BST_CHECKED : 0);
+  CheckDlgButton(hwnd_, kCheckManual, state_.colors.manualValue ? BST_CHECKED : 0);
+  for (std::size_t i = 0; i < kPresetCount; ++i) {
+    EnableWindow(control(kPresetIds[i]), state_.colors.optionEnabled[i]);
+  }
+  for (std::size_t i = 0; i < kComponentCount; ++i) {
+    const ComponentField& field = state_.colors.fields[i];
+    HWND edit = control(kComponentIds[i]);
+    const std::wstring text = widen(field.text);
+    // Only a changed text is written, so the caret and selection stay where the user left them.
+    if (windowText(edit) != text) SetWindowTextW(edit, text.c_str());
+    EnableWindow(edit, field.enabled);
+    InvalidateRect(edit, nullptr, TRUE);
+  }
+}
+
+void MainWindow::syncOptionTabStops() {
+  // Within an option group only the selected option takes part in tabbing.
+  const auto sync = [this](const auto& ids) {
+    for (int id : ids) {
+      HWND option = control(id);
+      LONG_PTR style = GetWindowLongPtrW(option, GWL_STYLE);
+      style = IsDlgButtonChecked(hwnd_, id) == BST_CHECKED ? (style | WS_TABSTOP)
+                                                          : (style & ~WS_TABSTOP);
+      SetWindowLongPtrW(option, GWL_STYLE, style);
+    }
+  };
+  sync(kPresetIds);
+  sync(kIconIds);
+}
+
+LRESULT MainWindow::onControlColor(HDC dc, HWND child, bool isStatic) {
+  const int id = GetDlgCtrlID(child);
+  if (const int field = indexOf(kComponentIds, id); field >= 0) {
+    const int colour =
+        state_.colors.fields[static_cast<std::size_t>(field)].background == FieldBackground::Light3D
+            ? COLOR_3DLIGHT
+            : COLOR_WINDOW;
+    SetBkColor(dc, GetSysColor(colour));
+    SetTextColor(dc, GetSysColor(IsWindowEnabled(child) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
+  }
+  const ControlSpec* spec = findSpec(mainControls(), id);
+  if (isStatic && spec && spec->kind == Kind::Label && spec->textColor != CLR_INVALID) {
+    SetTextColor(dc, spec->textColor);
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+  }
+  return DefWindowProcW(hwnd_, isStatic ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
+                        reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
+}
+
+void MainWindow::onNextControl(WPARAM wParam, LPARAM lParam) {
+  // The dialog manager and the multi-line box ask the parent to move the focus; a plain window
+  // would ignore it and Tab would stick in the box.
+  HWND next = nullptr;
+  if (LOWORD(lParam)) {
+    next = reinterpret_cast<HWND>(wParam);
+  } else {
+    next = GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
+  }
+  if (next) SetFocus(next);
+}
+
+void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  buildFonts();
+  layout();
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Keep the client area exact, whatever the suggested frame assumed.
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const int dx = twipsToPixels(kMainClient.cx, dpi_) - client.right;
+  const int dy = twipsToPixels(kMainClient.cy, dpi_) - client.bottom;
+  if (dx != 0 || dy != 0) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, suggested.right - suggested.left + dx,
+                 suggested.bottom - suggested.top + dy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void MainWindow::onMouseMove(LPARAM lParam) {
+  // The tray icon reports its mouse events as this message with the event in the low word.
+  const UINT code = LOWORD(lParam);
+  if (code == WM_LBUTTONDOWN || code == WM_RBUTTONUP) restoreFromTray();
+}
+
+void MainWindow::onDestroy() {
+  // The unload step: the tray delete goes out with the record as it stands, even all zero.
+  shell_.notifyIcon(NIM_DELETE, &trayIconData_);
+  inTray_ = false;
+  about_.reset();
+  if (quitOnDestroy_) PostQuitMessage(0);
+}
+
+int MainWindow::showNotice(const Notice& notice) {
+  if (notice.beepFirst) shell_.beep();
+  return shell_.messageBox(hwnd_, widen(notice.text), widen(notice.title), noticeStyle(notice));
+}
+
+std::wstring MainWindow::controlText(int id) const { return windowText(control(id)); }
+
+// The commands.
+
+void MainWindow::proceedCommand(ProceedTrigger trigger) {
+  ProceedInput input;
+  input.message = narrow(controlText(kEntryText));
+  if (!input.message.empty()) {
+    input.red = narrow(controlText(kRedText));
+    input.green = narrow(controlText(kGreenText));
+    input.blue = narrow(controlText(kBlueText));
+    input.alpha = narrow(controlText(kAlphaText));
+  }
+  const ProceedOutcome outcome = zozi::proceedCommand(state_.settings, trigger, std::move(input));
+  if (outcome.refusal) {
+    showNotice(*outcome.refusal);
+  } else if (outcome.statement) {
+    SetWindowTextW(control(kDebugText), widen(*outcome.statement).c_str());
+  }
+}
+
+void MainWindow::clearEntryCommand() { SetWindowTextW(control(kEntryText), L""); }
+
+void MainWindow::clearLogCommand() {
+  if (showNotice(clearLogQuestion()) == IDYES) SetWindowTextW(control(kDebugText), L"");
+}
+
+void MainWindow::exitCommand() {
+  if (showNotice(exitQuestion()) == IDYES) DestroyWindow(hwnd_);
+}
+
+void MainWindow::copyToClipboardCommand() {
+  if (shell_.setClipboardText(hwnd_, controlText(kDebugText))) {
+    showNotice(copiedNotice());
+  } else {
+    showNotice(clipboardBusyWarning());
+  }
+}
+
+void MainWindow::helpContentsCommand() {
+  // The help file beside the program, never one planted in the current folder. A missing file
+  // is not reported.
+  shell_.htmlHelp(hwnd_, programFolder() + kHelpFileName, kHtmlHelpDisplayTopic, 0);
+}
+
+void MainWindow::aboutCommand() {
+  if (about_ && about_->hwnd()) return;
+  about_ = std::make_unique<AboutWindow>(instance_, hwnd_, icon_.get(), smallIcon_.get());
+  if (about_->create()) about_->show();
+}
+
+void MainWindow::minimize_to_tray() {
+  ShowWindow(hwnd_, SW_HIDE);
+  trayIconData_ = makeTrayIconData(hwnd_, icon_.get());
+  inTray_ = true;
+  addTrayIcon();
+}
+
+void MainWindow::addTrayIcon() {
+  if (shell_.notifyIcon(NIM_ADD, &trayIconData_)) return;
+  // Refused: never leave a hidden window without a way back.
+  inTray_ = false;
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+}
+
+void MainWindow::restoreFromTray() {
+  const bool wasHidden = inTray_;
+  ShowWindow(hwnd_, SW_SHOW);
+  shell_.notifyIcon(NIM_DELETE, &trayIconData_);
+  inTray_ = false;
+  if (wasHidden) SetForegroundWindow(hwnd_);
+}
+
+// Subclass procedures.
+
+LRESULT CALLBACK MainWindow::componentFieldProc(HWND hwnd, UINT message, WPARAM wParam,
+                                                LPARAM lParam, UINT_PTR, DWORD_PTR) noexcept {
+  try {
+    auto* self = reinterpret_cast<MainWindow*>(
+        GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+    if (message == WM_GETDLGCODE && lParam) {
+      // Enter and Escape must reach the key filter, not become the dialog manager's IDOK and
+      // IDCANCEL; Tab still moves the focus.
+      const auto* msg = reinterpret_cast<const MSG*>(lParam);
+      const bool enterOrEscape = (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
+                                 (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
+      const LRESULT code = DefSubclassProc(hwnd, message, wParam, lParam);
+      return enterOrEscape ? (code | DLGC_WANTMESSAGE) : code;
+    }
+    if (message == WM_CHAR && self && !self->onComponentChar(wParam)) return 0;
+  } catch (...) {
+    return 0;
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWindow::debugTextProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR, DWORD_PTR) noexcept {
+  // Escape in a multi-line box would ask its parent to close; here it closes nothing.
+  if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) return 0;
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace zozi::ui

@@ -1,0 +1,32 @@
+#include "message_loop.h"
+
+#include "main_window.h"
+
+namespace zozi::ui {
+
+bool preTranslateMessage(MainWindow& main, MSG& msg) {
+  const HWND hwnd = main.hwnd();
+  if (!hwnd) return false;
+  // A disabled main window (About open) or a hidden one (in the tray) takes no shortcut.
+  const bool forMain = msg.hwnd == hwnd || IsChild(hwnd, msg.hwnd);
+  if (forMain && IsWindowEnabled(hwnd) && IsWindowVisible(hwnd) && main.accelerators() &&
+      TranslateAcceleratorW(hwnd, main.accelerators(), &msg)) {
+    return true;
+  }
+  if (const HWND about = main.aboutHwnd(); about && IsDialogMessageW(about, &msg)) return true;
+  return IsDialogMessageW(hwnd, &msg) != FALSE;
+}
+
+int runMessageLoop(MainWindow& main) {
+  MSG msg{};
+  for (;;) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(msg.wParam);
+    if (got == -1) return 1;
+    if (preTranslateMessage(main, msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+}  // namespace zozi::ui

@@ -1,0 +1,45 @@
+// The narrow seam between the windows and the calls that block or reach outside them:
+// message boxes, the beep, the clipboard, the help system and the tray. Production uses
+// SystemShell; tests script the answers and record the calls.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+namespace zozi::ui {
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  // Returns the button pressed (IDOK, IDYES, IDNO...).
+  virtual int messageBox(HWND owner, const std::wstring& text, const std::wstring& title,
+                         UINT style) = 0;
+  virtual void beep() = 0;
+  // Replaces the clipboard's contents with the text; false when the clipboard could not be
+  // opened or written, and then the clipboard is left as it was.
+  virtual bool setClipboardText(HWND owner, const std::wstring& text) = 0;
+  // Opens the compiled help file at the given full path.
+  virtual HWND htmlHelp(HWND caller, const std::wstring& file, UINT command, DWORD_PTR data) = 0;
+  virtual BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) = 0;
+};
+
+class SystemShell final : public Shell {
+ public:
+  SystemShell();
+  ~SystemShell() override;
+  int messageBox(HWND owner, const std::wstring& text, const std::wstring& title,
+                 UINT style) override;
+  void beep() override;
+  bool setClipboardText(HWND owner, const std::wstring& text) override;
+  HWND htmlHelp(HWND caller, const std::wstring& file, UINT command, DWORD_PTR data) override;
+  BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) override;
+
+ private:
+  using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+  HMODULE helpLibrary_ = nullptr;  // loaded at the first help call, not at start
+  HtmlHelpFn htmlHelpW_ = nullptr;
+};
+
+}  // namespace zozi::ui

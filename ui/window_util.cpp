@@ -1,0 +1,149 @@
+#include "window_util.h"
+
+#include "utf.h"
+
+namespace zozi::ui {
+
+namespace {
+
+// Per-window scale functions exist from Windows 10 on; older systems get the screen's scale.
+template <typename Fn>
+Fn user32Function(const char* name) {
+  static HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  return user32 ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
+                : nullptr;
+}
+
+struct ClassAndStyle {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+ClassAndStyle classFor(const ControlSpec& spec) {
+  constexpr DWORD base = WS_CHILD | WS_VISIBLE;
+  switch (spec.kind) {
+    case Kind::Frame:
+      return {L"BUTTON", base | BS_GROUPBOX | WS_CLIPSIBLINGS | WS_GROUP, 0};
+    case Kind::Edit:
+      return {L"EDIT", base | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case Kind::MultiEdit:
+      // No scroll bars: text wraps, and the caret still reaches the lines below the box.
+      return {L"EDIT", base | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL |
+                           ES_WANTRETURN,
+              WS_EX_CLIENTEDGE};
+    case Kind::Check:
+      return {L"BUTTON", base | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0};
+    case Kind::Radio:
+      return {L"BUTTON", base | WS_TABSTOP | BS_AUTORADIOBUTTON | (spec.startsGroup ? WS_GROUP : 0),
+              0};
+    case Kind::Button:
+      return {L"BUTTON", base | WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0};
+    case Kind::Label:
+      return {L"STATIC", base | WS_GROUP | SS_LEFT | SS_NOPREFIX, 0};
+  }
+  return {L"STATIC", base, 0};
+}
+
+}  // namespace
+
+UINT windowDpi(HWND hwnd) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = user32Function<GetDpiForWindowFn>("GetDpiForWindow");
+  if (getDpiForWindow && hwnd) {
+    if (const UINT dpi = getDpiForWindow(hwnd)) return dpi;
+  }
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : USER_DEFAULT_SCREEN_DPI;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
+}
+
+HFONT createCalibri(int centipoints, int weight, UINT dpi) {
+  return CreateFontW(fontHeight(centipoints, dpi), 0, 0, 0, weight, FALSE, FALSE, FALSE,
+                     EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Calibri");
+}
+
+void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table) {
+  for (const auto& spec : table) {
+    const ClassAndStyle cs = classFor(spec);
+    HWND control = CreateWindowExW(cs.exStyle, cs.className, spec.text, cs.style, 0, 0, 0, 0,
+                                   parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                   instance, nullptr);
+    // No text box cuts a long text at the default 32,767 characters.
+    if (control && (spec.kind == Kind::Edit || spec.kind == Kind::MultiEdit)) {
+      SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+    }
+  }
+}
+
+void layoutControls(HWND parent, std::span<const ControlSpec> table, UINT dpi) {
+  HDWP batch = BeginDeferWindowPos(static_cast<int>(table.size()));
+  for (const auto& spec : table) {
+    HWND control = GetDlgItem(parent, spec.id);
+    if (!control) continue;
+    const RECT r = controlRect(table, spec, dpi);
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (batch) {
+      batch = DeferWindowPos(batch, control, nullptr, r.left, r.top, r.right - r.left,
+                             r.bottom - r.top, flags);
+    } else {
+      SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
+    }
+  }
+  if (batch) EndDeferWindowPos(batch);
+}
+
+void placeCentred(HWND hwnd, SIZE clientTwips, UINT dpi) {
+  using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = user32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+  const int width = twipsToPixels(clientTwips.cx, dpi);
+  const int height = twipsToPixels(clientTwips.cy, dpi);
+  const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
+  const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
+  const BOOL hasMenu = GetMenu(hwnd) != nullptr;
+  RECT frame{0, 0, width, height};
+  if (adjustForDpi) {
+    adjustForDpi(&frame, style, hasMenu, exStyle, dpi);
+  } else {
+    AdjustWindowRectEx(&frame, style, hasMenu, exStyle);
+  }
+  int outerWidth = frame.right - frame.left;
+  int outerHeight = frame.bottom - frame.top;
+  SetWindowPos(hwnd, nullptr, 0, 0, outerWidth, outerHeight,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // A menu bar that wraps, or a frame the estimate got wrong: correct by what is measured.
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  outerWidth += width - (client.right - client.left);
+  outerHeight += height - (client.bottom - client.top);
+
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& work = monitor.rcWork;
+  const int x = work.left + ((work.right - work.left) - outerWidth) / 2;
+  const int y = work.top + ((work.bottom - work.top) - outerHeight) / 2;
+  SetWindowPos(hwnd, nullptr, x, y, outerWidth, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::wstring windowText(HWND hwnd) {
+  const int length = GetWindowTextLengthW(hwnd);
+  if (length <= 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(hwnd, text.data(), length + 1);
+  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  return text;
+}
+
+std::wstring widen(const std::string& utf8) {
+  const std::u16string units = toUtf16(utf8);
+  return std::wstring(units.begin(), units.end());
+}
+
+std::string narrow(const std::wstring& text) {
+  return toUtf8(std::u16string(text.begin(), text.end()));
+}
+
+}  // namespace zozi::ui
