@@ -1,0 +1,88 @@
+#include "pump.h"
+
+#include "message_loop.h"
+#include "window_util.h"
+
+namespace zozi::test {
+
+namespace {
+
+void dispatchOne(ui::MainWindow& main, MSG& msg) {
+  if (ui::preTranslateMessage(main, msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
+}
+
+void setModifiers(bool control, bool shift) {
+  BYTE keys[256]{};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = control ? 0x80 : 0;
+  keys[VK_LCONTROL] = control ? 0x80 : 0;
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  keys[VK_LSHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+}  // namespace
+
+void pumpPending(ui::MainWindow& main) {
+  MSG msg{};
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) continue;
+    dispatchOne(main, msg);
+  }
+}
+
+bool pumpUntil(ui::MainWindow& main, const std::function<bool()>& condition, DWORD boundMs) {
+  const ULONGLONG end = GetTickCount64() + boundMs;
+  for (;;) {
+    pumpPending(main);
+    if (condition()) return true;
+    if (GetTickCount64() > end) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+}
+
+void pressKey(ui::MainWindow& main, HWND target, UINT virtualKey, bool control, bool shift) {
+  setModifiers(control, shift);
+  const UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+  MSG down{target, WM_KEYDOWN, virtualKey, static_cast<LPARAM>(1 | (scan << 16)), 0, {}};
+  dispatchOne(main, down);  // translation posts the character, if any
+  pumpPending(main);
+  MSG up{target, WM_KEYUP, virtualKey, static_cast<LPARAM>(1 | (scan << 16) | (3u << 30)), 0, {}};
+  dispatchOne(main, up);
+  pumpPending(main);
+  setModifiers(false, false);
+}
+
+void typeText(ui::MainWindow& main, HWND target, const std::wstring& text) {
+  for (wchar_t c : text) {
+    MSG msg{target, WM_CHAR, static_cast<WPARAM>(c), 1, 0, {}};
+    dispatchOne(main, msg);
+    pumpPending(main);
+  }
+}
+
+void click(ui::MainWindow& main, HWND button) {
+  SendMessageW(button, BM_CLICK, 0, 0);
+  pumpPending(main);
+}
+
+std::wstring textOf(HWND hwnd) { return ui::windowText(hwnd); }
+
+bool isChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+std::wstring clipboardText() {
+  std::wstring text;
+  for (int attempt = 0; attempt < 50 && !OpenClipboard(nullptr); ++attempt) Sleep(10);
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+}  // namespace zozi::test

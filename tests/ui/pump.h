@@ -1,0 +1,36 @@
+// Drives real windows from a test: pumps the thread's messages through the program's own
+// keyboard handling until a condition holds, with a bound instead of a sleep.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "main_window.h"
+
+namespace zozi::test {
+
+// Runs pending messages; with a condition, keeps pumping until it holds or the bound passes.
+// Returns whether the condition held.
+bool pumpUntil(ui::MainWindow& main, const std::function<bool()>& condition,
+               DWORD boundMs = 10000);
+void pumpPending(ui::MainWindow& main);
+
+// Posts a key press and release (with the character it types) to a control, as the keyboard
+// would deliver it to the focused window; modifiers are set in the thread's key state.
+void pressKey(ui::MainWindow& main, HWND target, UINT virtualKey, bool control = false,
+              bool shift = false);
+
+// Types text into a control character by character, as WM_CHAR messages through the loop.
+void typeText(ui::MainWindow& main, HWND target, const std::wstring& text);
+
+// A button click as the user makes it (the control's own click handling, notification
+// included).
+void click(ui::MainWindow& main, HWND button);
+
+std::wstring textOf(HWND hwnd);
+bool isChecked(HWND button);
+std::wstring clipboardText();
+
+}  // namespace zozi::test
