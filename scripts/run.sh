@@ -7,7 +7,7 @@ bash scripts/setup.sh
 source scripts/wine-env.sh
 
 cmake --preset windows >/dev/null
-cmake --build --preset windows -j"$(nproc)" --target CorvelEditorZozi
+cmake --build --preset windows -j"$(nproc)" --target CorvelEditorZozi window_probe
 exe="$ZOZI_ROOT/build/windows/ui/CorvelEditorZozi.exe"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 && [ "${ZOZI_HEADLESS:-0}" != 1 ]; then
@@ -24,12 +24,12 @@ app=$!
 # Wait for the window itself: the screenshot helper finds it by its caption and waits until
 # it has been painted.
 shot="$ZOZI_ROOT/build/screenshot.png"
-for _ in $(seq 1 300); do
-  if wine "$ZOZI_ROOT/build/windows/tests/window_probe.exe" "Corvel Editor Zozi" >/dev/null 2>&1; then
-    break
-  fi
-  sleep 0.1
-done
-import -window root "$shot"
+geometry=$(wine "$ZOZI_ROOT/build/windows/tests/window_probe.exe" "Corvel Editor Zozi" 2>/dev/null | tr -d '\r' || true)
+if [ -n "$geometry" ]; then
+  import -window root -crop "$geometry" +repage "$shot"
+else
+  echo "The window did not appear; the screenshot shows the whole display." >&2
+  import -window root "$shot"
+fi
 echo "The program is running on the virtual display $DISPLAY; screenshot: $shot"
 kill "$app" 2>/dev/null || true
