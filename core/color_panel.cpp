@@ -67,9 +67,10 @@ KeyVerdict filterComponentKey(std::uint16_t code) {
 }
 
 Notice rejectedKeyWarning() {
-  return Notice{kAppTitle,
-                std::string("Only numbers are allowed !") + kLineBreak + "Value can be from 0 to 1.",
-                NoticeIcon::Exclamation, NoticeButtons::Ok, /*beepFirst=*/false};
+  return Notice{
+      kAppTitle,
+      std::string("Only numbers are allowed !") + kLineBreak + "Value can be from 0 to 1.",
+      NoticeIcon::Exclamation, NoticeButtons::Ok, /*beepFirst=*/false};
 }
 
 }  // namespace zozi

@@ -36,9 +36,9 @@ std::optional<std::string> composeHintStatement(const HintSettings& s) {
     default:
       return std::nullopt;
   }
-  const std::array<std::string_view, 14> pieces = {
-      "taskHint", opening, s.message, "\", [", s.red,      ", ",   s.green,
-      ", ",       s.blue,  ", ",      s.alpha, "], \"", s.iconName, "\"]; "};
+  const std::array<std::string_view, 14> pieces = {"taskHint", opening, s.message,  "\", [", s.red,
+                                                   ", ",       s.green, ", ",       s.blue,  ", ",
+                                                   s.alpha,    "], \"", s.iconName, "\"]; "};
   // One allocation of the final size, however long the message is.
   std::size_t size = 0;
   for (auto piece : pieces) size += piece.size();
@@ -49,10 +49,9 @@ std::optional<std::string> composeHintStatement(const HintSettings& s) {
 }
 
 Notice emptyMessageWarning(ProceedTrigger trigger) {
-  const char* second =
-      trigger == ProceedTrigger::Button ? "Message can't be empty!" : "Message text can't be empty!";
-  return Notice{kAppTitle,
-                std::string("Write some text for the Task Hint.") + kLineBreak + second,
+  const char* second = trigger == ProceedTrigger::Button ? "Message can't be empty!"
+                                                         : "Message text can't be empty!";
+  return Notice{kAppTitle, std::string("Write some text for the Task Hint.") + kLineBreak + second,
                 NoticeIcon::Exclamation, NoticeButtons::Ok, /*beepFirst=*/true};
 }
 

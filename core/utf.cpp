@@ -34,7 +34,8 @@ std::string toUtf8(std::u16string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t u = text[i];
     if (isHigh(u) && i + 1 < text.size() && isLow(text[i + 1])) {
-      const char32_t cp = 0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00);
+      const char32_t cp =
+          0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00);
       appendCodePoint(out, cp);
       ++i;
     } else {

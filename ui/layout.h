@@ -17,11 +17,11 @@ struct ControlSpec {
   Kind kind;
   int frameId;  // 0: placed on the window itself (the frames)
   const wchar_t* text;
-  const wchar_t* tooltip;  // nullptr: none
+  const wchar_t* tooltip;        // nullptr: none
   int left, top, width, height;  // twips; relative to the frame, or to the client area
   int tabIndex;
   FontRole font;
-  bool startsGroup;   // first option of an option group
+  bool startsGroup;    // first option of an option group
   COLORREF textColor;  // labels only; CLR_INVALID: the system's
 };
 

@@ -14,7 +14,7 @@ namespace zozi::ui {
 namespace {
 
 constexpr std::array<int, kComponentCount> kComponentIds = {kRedText, kGreenText, kBlueText,
-                                                           kAlphaText};
+                                                            kAlphaText};
 constexpr std::array<int, kPresetCount> kPresetIds = {kWhiteRadio, kGreenRadio, kRedRadio,
                                                       kBlueRadio, kGreyRadio};
 constexpr std::array<int, 5> kIconIds = {kNewRadio, kCurrentRadio, kDoneRadio, kFailedRadio,
@@ -71,9 +71,9 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::create() {
-  icon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                            GetSystemMetrics(SM_CXICON),
-                                            GetSystemMetrics(SM_CYICON), 0)));
+  icon_.reset(
+      static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
   smallIcon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
                                                  GetSystemMetrics(SM_CXSMICON),
                                                  GetSystemMetrics(SM_CYSMICON), 0)));
@@ -170,6 +170,15 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_SETFOCUS:
+      // The focus given to the window goes on to the control the user left, as in a dialog.
+      if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_) &&
+          IsWindowVisible(lastFocus_)) {
+        SetFocus(lastFocus_);
+      } else {
+        SetFocus(control(kEntryText));
+      }
+      return 0;
     case WM_DPICHANGED:
       onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
@@ -390,7 +399,7 @@ void MainWindow::syncOptionTabStops() {
       HWND option = control(id);
       LONG_PTR style = GetWindowLongPtrW(option, GWL_STYLE);
       style = IsDlgButtonChecked(hwnd_, id) == BST_CHECKED ? (style | WS_TABSTOP)
-                                                          : (style & ~WS_TABSTOP);
+                                                           : (style & ~WS_TABSTOP);
       SetWindowLongPtrW(option, GWL_STYLE, style);
     }
   };
@@ -444,8 +453,7 @@ void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
   const int dy = twipsToPixels(kMainClient.cy, dpi_) - client.bottom;
   if (dx != 0 || dy != 0) {
     SetWindowPos(hwnd_, nullptr, 0, 0, suggested.right - suggested.left + dx,
-                 suggested.bottom - suggested.top + dy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 suggested.bottom - suggested.top + dy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -548,8 +556,7 @@ void MainWindow::restoreFromTray() {
 LRESULT CALLBACK MainWindow::componentFieldProc(HWND hwnd, UINT message, WPARAM wParam,
                                                 LPARAM lParam, UINT_PTR, DWORD_PTR) noexcept {
   try {
-    auto* self = reinterpret_cast<MainWindow*>(
-        GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
     if (message == WM_GETDLGCODE && lParam) {
       // Enter and Escape must reach the key filter, not become the dialog manager's IDOK and
       // IDCANCEL; Tab still moves the focus.

@@ -54,8 +54,8 @@ class MainWindow {
  private:
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam,
                                      LPARAM lParam) noexcept;
-  static LRESULT CALLBACK componentFieldProc(HWND hwnd, UINT message, WPARAM wParam,
-                                             LPARAM lParam, UINT_PTR id, DWORD_PTR self) noexcept;
+  static LRESULT CALLBACK componentFieldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR id, DWORD_PTR self) noexcept;
   static LRESULT CALLBACK debugTextProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR self) noexcept;
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);

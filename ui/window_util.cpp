@@ -29,9 +29,10 @@ ClassAndStyle classFor(const ControlSpec& spec) {
       return {L"EDIT", base | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case Kind::MultiEdit:
       // No scroll bars: text wraps, and the caret still reaches the lines below the box.
-      return {L"EDIT", base | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL |
-                           ES_WANTRETURN,
-              WS_EX_CLIENTEDGE};
+      return {
+          L"EDIT",
+          base | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+          WS_EX_CLIENTEDGE};
     case Kind::Check:
       return {L"BUTTON", base | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0};
     case Kind::Radio:
@@ -61,16 +62,16 @@ UINT windowDpi(HWND hwnd) {
 
 HFONT createCalibri(int centipoints, int weight, UINT dpi) {
   return CreateFontW(fontHeight(centipoints, dpi), 0, 0, 0, weight, FALSE, FALSE, FALSE,
-                     EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Calibri");
+                     EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_SWISS, L"Calibri");
 }
 
 void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table) {
   for (const auto& spec : table) {
     const ClassAndStyle cs = classFor(spec);
-    HWND control = CreateWindowExW(cs.exStyle, cs.className, spec.text, cs.style, 0, 0, 0, 0,
-                                   parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                                   instance, nullptr);
+    HWND control =
+        CreateWindowExW(cs.exStyle, cs.className, spec.text, cs.style, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
     // No text box cuts a long text at the default 32,767 characters.
     if (control && (spec.kind == Kind::Edit || spec.kind == Kind::MultiEdit)) {
       SendMessageW(control, EM_SETLIMITTEXT, 0, 0);

@@ -30,7 +30,8 @@ bool waitFor(const std::function<bool()>& condition, DWORD boundMs = 20000) {
 std::wstring textOf(HWND hwnd) {
   const auto length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const auto copied = SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  const auto copied =
+      SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(copied));
   return text;
 }
@@ -65,7 +66,8 @@ HWND findWindowOf(DWORD process, const wchar_t* className, const wchar_t* captio
 // Waits for the program's message box, returns its text and presses the given button.
 std::wstring answerMessageBox(DWORD process, int button) {
   HWND box = nullptr;
-  EXPECT_TRUE(waitFor([&] { return (box = findWindowOf(process, L"#32770", nullptr)) != nullptr; }));
+  EXPECT_TRUE(
+      waitFor([&] { return (box = findWindowOf(process, L"#32770", nullptr)) != nullptr; }));
   if (!box) return {};
   const std::wstring text = textOf(GetDlgItem(box, 0xFFFF));
   EXPECT_EQ(textOf(box), L"Corvel Editor Zozi");
@@ -101,8 +103,8 @@ TEST(EndToEnd, ComposesCopiesAndQuits) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             nullptr, &startup, &process))
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &process))
       << "cannot start " << std::string(command.begin(), command.end());
   CloseHandle(process.hThread);
 
@@ -112,8 +114,9 @@ TEST(EndToEnd, ComposesCopiesAndQuits) {
                                 L"Corvel Editor Zozi")) != nullptr;
   }));
 
-  const std::wstring message = L"P\u0159\u00edli\u0161 \u017elu\u0165ou\u010dk\u00fd k\u016f\u0148 "
-                               L"\u041f\u0440\u0438\u0432\u0435\u0442 \u65e5\u672c\u8a9e \U0001F600";
+  const std::wstring message =
+      L"P\u0159\u00edli\u0161 \u017elu\u0165ou\u010dk\u00fd k\u016f\u0148 "
+      L"\u041f\u0440\u0438\u0432\u0435\u0442 \u65e5\u672c\u8a9e \U0001F600";
   SendMessageW(GetDlgItem(main, kEntryText), WM_SETTEXT, 0,
                reinterpret_cast<LPARAM>(message.c_str()));
   SendMessageW(GetDlgItem(main, kStandardText), BM_CLICK, 0, 0);
@@ -139,7 +142,8 @@ TEST(EndToEnd, ComposesCopiesAndQuits) {
   DWORD exitCode = 1;
   GetExitCodeProcess(process.hProcess, &exitCode);
   EXPECT_EQ(exitCode, 0u);
-  if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+  if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
+    TerminateProcess(process.hProcess, 1);
   CloseHandle(process.hProcess);
 }
 

@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <ostream>
+#include <string>
+#include <vector>
+
 #include "fake_shell.h"
 #include "layout.h"
 #include "main_window.h"
@@ -13,6 +19,203 @@ namespace zozi::test {
 namespace {
 
 using namespace zozi::ui;
+
+const std::wstring kTitle = L"Corvel Editor Zozi";
+const std::wstring kStartLog = L"Click on the Proceed button ...\r\n";
+const std::wstring kCopied =
+    L"Generated data were copied to the clipboard.\r\n"
+    L"Use Ctrl+V to paste this code into the your script.";
+const std::wstring kBusy =
+    L"The clipboard is in use by another program.\r\nNothing was copied; please try again.";
+const std::wstring kOnlyNumbers = L"Only numbers are allowed !\r\nValue can be from 0 to 1.";
+constexpr UINT kWarning = MB_OK | MB_ICONEXCLAMATION;
+constexpr UINT kQuestion = MB_YESNO | MB_ICONQUESTION;
+constexpr UINT kInformation = MB_OK | MB_ICONINFORMATION;
+
+// A menu item as the menu bar delivers it.
+void menu(MainWindow& window, int id) {
+  SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  pumpPending(window);
+}
+
+void putOnClipboard(const std::wstring& text) {
+  for (int attempt = 0; attempt < 50 && !OpenClipboard(nullptr); ++attempt) Sleep(10);
+  EmptyClipboard();
+  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(GlobalLock(block), text.c_str(), bytes);
+  GlobalUnlock(block);
+  if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
+  CloseClipboard();
+}
+
+// Another thread holding the clipboard open, as a program that is busy with it would.
+class ClipboardHolder {
+ public:
+  ClipboardHolder() {
+    thread_ = CreateThread(nullptr, 0, &run, this, 0, nullptr);
+    WaitForSingleObject(held_, 10000);
+  }
+  ~ClipboardHolder() {
+    release();
+    CloseHandle(held_);
+    CloseHandle(release_);
+  }
+  ClipboardHolder(const ClipboardHolder&) = delete;
+  ClipboardHolder& operator=(const ClipboardHolder&) = delete;
+
+  bool opened() const { return opened_; }
+  void release() {
+    if (!thread_) return;
+    SetEvent(release_);
+    WaitForSingleObject(thread_, 10000);
+    CloseHandle(thread_);
+    thread_ = nullptr;
+  }
+
+ private:
+  static DWORD WINAPI run(void* param) {
+    auto* self = static_cast<ClipboardHolder*>(param);
+    self->opened_ = OpenClipboard(nullptr) != FALSE;
+    SetEvent(self->held_);
+    WaitForSingleObject(self->release_, INFINITE);
+    if (self->opened_) CloseClipboard();
+    return 0;
+  }
+
+  HANDLE held_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE thread_ = nullptr;
+  bool opened_ = false;
+};
+
+RECT clientRectOf(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+LOGFONTW fontOf(HWND control) {
+  LOGFONTW font{};
+  const auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  GetObjectW(handle, sizeof font, &font);
+  return font;
+}
+
+// What the window answers when a control asks for its colours, and the text colour it set.
+struct Colours {
+  HBRUSH brush;
+  COLORREF text;
+};
+
+Colours askColours(HWND main, HWND control, UINT message) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  const auto brush = reinterpret_cast<HBRUSH>(
+      SendMessageW(main, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+  const COLORREF text = GetTextColor(dc);
+  DeleteDC(dc);
+  return {brush, text};
+}
+
+HWND tooltipOf(HWND main) {
+  struct Search {
+    HWND main;
+    HWND found;
+  } search{main, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        wchar_t name[64]{};
+        GetClassNameW(hwnd, name, 64);
+        if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0 && GetWindow(hwnd, GW_OWNER) == s->main) {
+          s->found = hwnd;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::wstring tooltipText(HWND tooltip, HWND main, HWND control) {
+  std::vector<wchar_t> buffer(INFOTIPSIZE + 1, L'\0');
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = main;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = buffer.data();
+  SendMessageW(tooltip, TTM_GETTEXTW, buffer.size(), reinterpret_cast<LPARAM>(&tool));
+  return buffer.data();
+}
+
+struct MenuEntry {
+  std::wstring text;  // empty: a separator
+  UINT id;
+  bool operator==(const MenuEntry&) const = default;
+};
+
+std::vector<MenuEntry> entriesOf(HMENU menu) {
+  std::vector<MenuEntry> entries;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t text[64]{};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING | MIIM_STATE;
+    info.dwTypeData = text;
+    info.cch = 64;
+    GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+    const bool separator = (info.fType & MFT_SEPARATOR) != 0;
+    // The system reports separators greyed; every item proper is enabled and unchecked.
+    if (!separator) {
+      EXPECT_EQ(info.fState & (MFS_DISABLED | MFS_CHECKED), 0u) << text;
+    }
+    entries.push_back({separator ? L"" : text, separator ? 0u : info.wID});
+  }
+  return entries;
+}
+
+void PrintTo(const MenuEntry& entry, std::ostream* out) {
+  *out << "{\"" << std::string(entry.text.begin(), entry.text.end()) << "\", " << entry.id << "}";
+}
+
+// Presses Tab on whatever has the focus until the focus comes back to where it started.
+std::vector<HWND> tabWalk(MainWindow& window, HWND from, bool backwards = false) {
+  SetFocus(from);
+  std::vector<HWND> visited{from};
+  for (int step = 0; step < 40; ++step) {
+    pressKey(window, GetFocus(), VK_TAB, /*control=*/false, /*shift=*/backwards);
+    if (GetFocus() == from) break;
+    visited.push_back(GetFocus());
+  }
+  return visited;
+}
+
+// Width of a text in a control's own font, in pixels.
+int textWidth(HWND control, const std::wstring& text) {
+  HDC dc = GetDC(control);
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  HGDIOBJ previous = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return size.cx;
+}
+
+int clientWidth(HWND control) {
+  RECT r{};
+  GetClientRect(control, &r);
+  return r.right;
+}
+
+std::wstring exeFolder() {
+  wchar_t path[MAX_PATH]{};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder = path;
+  return folder.substr(0, folder.find_last_of(L'\\'));
+}
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -31,20 +234,592 @@ class MainWindowTest : public ::testing::Test {
   MainWindow window{GetModuleHandleW(nullptr), shell, /*quitOnDestroy=*/false};
 };
 
+// First show.
+
 TEST_F(MainWindowTest, OpensInTheLayoutsStartingState) {
   EXPECT_EQ(textOf(window.hwnd()), L"Corvel Editor Zozi");
   EXPECT_TRUE(isChecked(item(kLocalizedText)));
   EXPECT_FALSE(isChecked(item(kStandardText)));
   EXPECT_TRUE(isChecked(item(kCheckDefault)));
+  EXPECT_FALSE(isChecked(item(kCheckManual)));
   EXPECT_TRUE(isChecked(item(kWhiteRadio)));
   EXPECT_TRUE(isChecked(item(kNewRadio)));
+  for (int id : {kWhiteRadio, kRedRadio, kGreenRadio, kBlueRadio, kGreyRadio}) {
+    EXPECT_TRUE(IsWindowEnabled(item(id))) << id;
+  }
   for (int id : {kRedText, kGreenText, kBlueText, kAlphaText}) {
     EXPECT_EQ(textOf(item(id)), L"1.0");
     EXPECT_FALSE(IsWindowEnabled(item(id)));
+    EXPECT_EQ(askColours(window.hwnd(), item(id), WM_CTLCOLORSTATIC).brush,
+              GetSysColorBrush(COLOR_3DLIGHT));
   }
   EXPECT_EQ(textOf(item(kEntryText)), L"Write your text here ...");
   EXPECT_EQ(textOf(item(kDebugText)), L"Click on the Proceed button ...\r\n");
   EXPECT_EQ(GetFocus(), item(kEntryText));
+  // Enter and Escape must never be mistaken for a control.
+  EXPECT_EQ(GetDlgItem(window.hwnd(), IDOK), nullptr);
+  EXPECT_EQ(GetDlgItem(window.hwnd(), IDCANCEL), nullptr);
+  EXPECT_TRUE(shell.boxes.empty());
+}
+
+TEST_F(MainWindowTest, IsAFixedCentredWindowWithoutMaximize) {
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window.hwnd(), GWL_STYLE));
+  EXPECT_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME), 0u);
+  EXPECT_EQ(style & (WS_SYSMENU | WS_MINIMIZEBOX), DWORD{WS_SYSMENU | WS_MINIMIZEBOX});
+  EXPECT_EQ(GetWindow(window.hwnd(), GW_OWNER), nullptr);  // a taskbar button of its own
+
+  RECT frame{};
+  GetWindowRect(window.hwnd(), &frame);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window.hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+  EXPECT_NEAR((frame.left + frame.right) / 2, (monitor.rcWork.left + monitor.rcWork.right) / 2, 1);
+  EXPECT_NEAR((frame.top + frame.bottom) / 2, (monitor.rcWork.top + monitor.rcWork.bottom) / 2, 1);
+}
+
+TEST_F(MainWindowTest, TabWalksTheTabOrderSkippingTheFieldsInDefaultMode) {
+  const std::vector<HWND> expected = {
+      item(kEntryText),      item(kLocalizedText), item(kStandardText), item(kClearTextButton),
+      item(kCheckDefault),   item(kWhiteRadio),    item(kCheckManual),  item(kNewRadio),
+      item(kDebugText),      item(kExitButton),    item(kClearButton),  item(kProceedButton),
+      item(kClipboardButton)};
+  EXPECT_EQ(tabWalk(window, item(kEntryText)), expected);
+
+  // Shift+Tab walks the same ring backwards.
+  std::vector<HWND> backwards(expected.rbegin(), expected.rend() - 1);
+  backwards.insert(backwards.begin(), item(kEntryText));
+  EXPECT_EQ(tabWalk(window, item(kEntryText), /*backwards=*/true), backwards);
+
+  // Tab passed through the output box without leaving a tab character in it.
+  EXPECT_EQ(textOf(item(kDebugText)), kStartLog);
+}
+
+TEST_F(MainWindowTest, TabVisitsTheFieldsInManualModeAndOnlyTheSelectedOptions) {
+  click(window, item(kGreyRadio));
+  click(window, item(kDoneRadio));
+  EXPECT_EQ(
+      tabWalk(window, item(kEntryText)),
+      (std::vector<HWND>{item(kEntryText), item(kLocalizedText), item(kStandardText),
+                         item(kClearTextButton), item(kCheckDefault), item(kGreyRadio),
+                         item(kCheckManual), item(kDoneRadio), item(kDebugText), item(kExitButton),
+                         item(kClearButton), item(kProceedButton), item(kClipboardButton)}));
+
+  click(window, item(kCheckManual));
+  EXPECT_EQ(tabWalk(window, item(kEntryText)),
+            (std::vector<HWND>{item(kEntryText), item(kLocalizedText), item(kStandardText),
+                               item(kClearTextButton), item(kCheckDefault), item(kCheckManual),
+                               item(kRedText), item(kGreenText), item(kBlueText), item(kAlphaText),
+                               item(kDoneRadio), item(kDebugText), item(kExitButton),
+                               item(kClearButton), item(kProceedButton), item(kClipboardButton)}));
+  EXPECT_TRUE(shell.boxes.empty());  // Tab is no character for the key filter
+}
+
+// Layout.
+
+TEST_F(MainWindowTest, ClientAreaAndEveryControlSitWhereTheLayoutPutsThem) {
+  const UINT dpi = window.dpi();
+  RECT client{};
+  GetClientRect(window.hwnd(), &client);
+  EXPECT_EQ(client.right, twipsToPixels(6015, dpi));
+  EXPECT_EQ(client.bottom, twipsToPixels(6135, dpi));
+  for (const ControlSpec& row : mainControls()) {
+    HWND control = item(row.id);
+    ASSERT_NE(control, nullptr) << row.name;
+    const RECT actual = clientRectOf(control);
+    const RECT wanted = controlRect(mainControls(), row, dpi);
+    EXPECT_TRUE(EqualRect(&actual, &wanted)) << row.name << ": " << actual.left << "," << actual.top
+                                             << "," << actual.right << "," << actual.bottom;
+  }
+  if (dpi == USER_DEFAULT_SCREEN_DPI) {
+    // A few positions worked out by hand: frame offset plus the control's own, 15 twips a pixel.
+    EXPECT_EQ(client.right, 401);
+    EXPECT_EQ(client.bottom, 409);
+    const RECT entry = clientRectOf(item(kEntryText));
+    EXPECT_EQ(entry.left, 16);
+    EXPECT_EQ(entry.top, 24);
+    EXPECT_EQ(entry.right, 385);
+    EXPECT_EQ(entry.bottom, 46);
+    const RECT clipboard = clientRectOf(item(kClipboardButton));
+    EXPECT_EQ(clipboard.left, 312);
+    EXPECT_EQ(clipboard.top, 368);
+    EXPECT_EQ(clipboard.bottom, 393);
+    const RECT alphaLabel = clientRectOf(item(kColorLabel4));
+    EXPECT_EQ(alphaLabel.left, 184);
+    EXPECT_EQ(alphaLabel.top, 216);
+  }
+}
+
+TEST_F(MainWindowTest, ControlsUseCalibriAndFramesTheSmallerSize) {
+  const UINT dpi = window.dpi();
+  for (const ControlSpec& row : mainControls()) {
+    const LOGFONTW font = fontOf(item(row.id));
+    const bool frame = row.kind == Kind::Frame;
+    EXPECT_STREQ(font.lfFaceName, L"Calibri") << row.name;
+    EXPECT_EQ(font.lfHeight, -MulDiv(frame ? 825 : 975, static_cast<int>(dpi), 7200)) << row.name;
+    EXPECT_EQ(font.lfWeight, FW_NORMAL) << row.name;
+    EXPECT_EQ(font.lfCharSet, 238) << row.name;
+  }
+  if (dpi == USER_DEFAULT_SCREEN_DPI) {
+    EXPECT_EQ(fontOf(item(kEntryText)).lfHeight, -13);
+    EXPECT_EQ(fontOf(item(kFrame5)).lfHeight, -11);
+  }
+}
+
+TEST_F(MainWindowTest, ColourLabelsTooltipsAndTheOutputBoxLookAsLaidOut) {
+  const struct {
+    int id;
+    COLORREF colour;
+  } labels[] = {{kColorLabel1, RGB(255, 0, 0)},
+                {kColorLabel2, RGB(0, 128, 0)},
+                {kColorLabel3, RGB(0, 0, 128)},
+                {kColorLabel4, RGB(128, 128, 128)}};
+  for (const auto& label : labels) {
+    EXPECT_EQ(askColours(window.hwnd(), item(label.id), WM_CTLCOLORSTATIC).text, label.colour)
+        << label.id;
+  }
+
+  const HWND tooltip = tooltipOf(window.hwnd());
+  ASSERT_NE(tooltip, nullptr);
+  const struct {
+    int id;
+    const wchar_t* text;
+  } tips[] = {
+      {kEntryText, L"Write here your text for the taskHint command ..."},
+      {kLocalizedText,
+       L"Check this if the taskHint text will be localized via stringtable file ..."},
+      {kStandardText, L"Check this if the taskHint text will be only in one language ..."},
+      {kClearTextButton, L"Clear the text field ..."},
+      {kCheckDefault, L"Check for the default colors ..."},
+      {kCheckManual, L"Check for the manual setting of colors ..."},
+      {kRedText, L"Use only numbers from 0 to 1 ..."},
+      {kGreenText, L"Use only numbers from 0 to 1 ..."},
+      {kBlueText, L"Use only numbers from 0 to 1 ..."},
+      {kAlphaText, L"Use only numbers from 0 to 1 ..."},
+      {kDebugText, L"Generated text for the taskHint command ..."},
+      {kExitButton, L"Close this application ..."},
+      {kClearButton, L"Clear the Debug log ..."},
+      {kProceedButton, L"Compile code for the taskHint command ..."},
+      {kClipboardButton, L"Copy generated text to the Clipboard ..."},
+  };
+  EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), static_cast<LRESULT>(std::size(tips)));
+  for (const auto& tip : tips) {
+    EXPECT_EQ(tooltipText(tooltip, window.hwnd(), item(tip.id)), tip.text) << tip.id;
+  }
+
+  // The output box wraps, has no scroll bars and stays editable; the message field is one line.
+  const auto debugStyle = GetWindowLongPtrW(item(kDebugText), GWL_STYLE);
+  EXPECT_TRUE(debugStyle & ES_MULTILINE);
+  EXPECT_FALSE(debugStyle & (WS_HSCROLL | WS_VSCROLL | ES_AUTOHSCROLL | ES_READONLY));
+  EXPECT_FALSE(GetWindowLongPtrW(item(kEntryText), GWL_STYLE) & ES_MULTILINE);
+  // No caption carries an access key.
+  for (const ControlSpec& row : mainControls()) {
+    EXPECT_EQ(textOf(item(row.id)).find(L'&'), std::wstring::npos) << row.name;
+  }
+}
+
+TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndSeparators) {
+  HMENU bar = GetMenu(window.hwnd());
+  ASSERT_EQ(GetMenuItemCount(bar), 2);
+  wchar_t caption[32]{};
+  GetMenuStringW(bar, 0, caption, 32, MF_BYPOSITION);
+  EXPECT_STREQ(caption, L"File");
+  GetMenuStringW(bar, 1, caption, 32, MF_BYPOSITION);
+  EXPECT_STREQ(caption, L"Help");
+
+  const auto id = [](int menuId) { return static_cast<UINT>(menuId); };
+  EXPECT_EQ(entriesOf(GetSubMenu(bar, 0)),
+            (std::vector<MenuEntry>{{L"Proceed", id(kMnuProceed)},
+                                    {L"Clipboard\tCtrl+C", id(kMnuClipboard)},
+                                    {L"", 0},
+                                    {L"Minimize\tCtrl+M", id(kMnuMinimize)},
+                                    {L"", 0},
+                                    {L"Exit", id(kMnuExit)}}));
+  EXPECT_EQ(
+      entriesOf(GetSubMenu(bar, 1)),
+      (std::vector<MenuEntry>{
+          {L"Help Contents\tF1", id(kMnuHelpContents)}, {L"", 0}, {L"About", id(kMnuAbout)}}));
+}
+
+// The check-box pairs and the options.
+
+TEST_F(MainWindowTest, TextModePairStaysExclusiveAndDrivesTheStatement) {
+  click(window, item(kStandardText));
+  EXPECT_TRUE(isChecked(item(kStandardText)));
+  EXPECT_FALSE(isChecked(item(kLocalizedText)));
+  click(window, item(kStandardText));  // the platform unchecks it; the rule checks it again
+  EXPECT_TRUE(isChecked(item(kStandardText)));
+  EXPECT_FALSE(isChecked(item(kLocalizedText)));
+  click(window, item(kProceedButton));
+  EXPECT_EQ(textOf(item(kDebugText)),
+            L"taskHint [\"Write your text here ...\", [1.0, 1.0, 1.0, 1.0], \"taskNew\"]; ");
+
+  click(window, item(kLocalizedText));
+  click(window, item(kLocalizedText));
+  EXPECT_TRUE(isChecked(item(kLocalizedText)));
+  EXPECT_FALSE(isChecked(item(kStandardText)));
+  // Switching the mode leaves the statement alone until the next Proceed.
+  EXPECT_EQ(textOf(item(kDebugText)),
+            L"taskHint [\"Write your text here ...\", [1.0, 1.0, 1.0, 1.0], \"taskNew\"]; ");
+  click(window, item(kProceedButton));
+  EXPECT_EQ(
+      textOf(item(kDebugText)),
+      L"taskHint [localize \"Write your text here ...\", [1.0, 1.0, 1.0, 1.0], \"taskNew\"]; ");
+  EXPECT_TRUE(shell.boxes.empty());
+}
+
+TEST_F(MainWindowTest, ColourModePairSwitchesFieldsOptionsAndBackgrounds) {
+  const HWND main = window.hwnd();
+  click(window, item(kCheckManual));
+  for (int pass = 0; pass < 2; ++pass) {  // the second click lands on the checked box
+    EXPECT_TRUE(isChecked(item(kCheckManual)));
+    EXPECT_FALSE(isChecked(item(kCheckDefault)));
+    for (int id : {kWhiteRadio, kRedRadio, kGreenRadio, kBlueRadio, kGreyRadio}) {
+      EXPECT_FALSE(IsWindowEnabled(item(id))) << id;
+    }
+    for (int id : {kRedText, kGreenText, kBlueText, kAlphaText}) {
+      EXPECT_TRUE(IsWindowEnabled(item(id))) << id;
+      EXPECT_EQ(textOf(item(id)), L"1.0");
+      EXPECT_EQ(askColours(main, item(id), WM_CTLCOLOREDIT).brush, GetSysColorBrush(COLOR_WINDOW));
+    }
+    click(window, item(kCheckManual));
+  }
+
+  // Typed 0.5 into red, then back to Default: the text stays, the field greys out.
+  SendMessageW(item(kRedText), EM_SETSEL, 0, -1);
+  typeText(window, item(kRedText), L"0.5");
+  click(window, item(kCheckDefault));
+  for (int pass = 0; pass < 2; ++pass) {
+    EXPECT_TRUE(isChecked(item(kCheckDefault)));
+    EXPECT_FALSE(isChecked(item(kCheckManual)));
+    EXPECT_TRUE(isChecked(item(kWhiteRadio)));
+    for (int id : {kWhiteRadio, kRedRadio, kGreenRadio, kBlueRadio, kGreyRadio}) {
+      EXPECT_TRUE(IsWindowEnabled(item(id))) << id;
+    }
+    for (int id : {kRedText, kGreenText, kBlueText, kAlphaText}) {
+      EXPECT_FALSE(IsWindowEnabled(item(id))) << id;
+      EXPECT_EQ(askColours(main, item(id), WM_CTLCOLORSTATIC).brush,
+                GetSysColorBrush(COLOR_3DLIGHT));
+      EXPECT_EQ(askColours(main, item(id), WM_CTLCOLOREDIT).brush, GetSysColorBrush(COLOR_3DLIGHT));
+    }
+    EXPECT_EQ(textOf(item(kRedText)), L"0.5");
+    click(window, item(kCheckDefault));
+  }
+  click(window, item(kProceedButton));
+  EXPECT_EQ(
+      textOf(item(kDebugText)),
+      L"taskHint [localize \"Write your text here ...\", [0.5, 1.0, 1.0, 1.0], \"taskNew\"]; ");
+  EXPECT_TRUE(shell.boxes.empty());
+}
+
+TEST_F(MainWindowTest, PresetsWriteTheirTextsAndLeaveTheIconAlone) {
+  const auto components = [this] {
+    return std::vector<std::wstring>{textOf(item(kRedText)), textOf(item(kGreenText)),
+                                     textOf(item(kBlueText)), textOf(item(kAlphaText))};
+  };
+  click(window, item(kGreyRadio));
+  EXPECT_EQ(components(), (std::vector<std::wstring>{L"0.75", L"0.75", L"0.75", L"1.0"}));
+  EXPECT_TRUE(isChecked(item(kGreyRadio)));
+  EXPECT_FALSE(isChecked(item(kWhiteRadio)));
+  EXPECT_TRUE(isChecked(item(kNewRadio)));
+  click(window, item(kRedRadio));
+  EXPECT_EQ(components(), (std::vector<std::wstring>{L"1.0", L"0.0", L"0.0", L"1.0"}));
+  click(window, item(kBlueRadio));
+  EXPECT_EQ(components(), (std::vector<std::wstring>{L"0.0", L"0.0", L"1.0", L"1.0"}));
+  click(window, item(kWhiteRadio));
+  EXPECT_EQ(components(), (std::vector<std::wstring>{L"1.0", L"1.0", L"1.0", L"1.0"}));
+  EXPECT_TRUE(isChecked(item(kNewRadio)));
+  EXPECT_TRUE(shell.boxes.empty());
+}
+
+TEST_F(MainWindowTest, KeyboardSelectsOptionsAndTicksBoxesLikeTheMouse) {
+  // Arrow keys move the selection within a group and run the option's rule.
+  SetFocus(item(kWhiteRadio));
+  pressKey(window, item(kWhiteRadio), VK_DOWN);
+  EXPECT_EQ(GetFocus(), item(kRedRadio));
+  EXPECT_TRUE(isChecked(item(kRedRadio)));
+  EXPECT_FALSE(isChecked(item(kWhiteRadio)));
+  EXPECT_EQ(textOf(item(kGreenText)), L"0.0");
+  SetFocus(item(kNewRadio));
+  pressKey(window, item(kNewRadio), VK_DOWN);
+  EXPECT_TRUE(isChecked(item(kCurrentRadio)));
+  EXPECT_TRUE(isChecked(item(kRedRadio)));
+  // The newly selected options are the ones that Tab now visits.
+  const auto walk = tabWalk(window, item(kEntryText));
+  EXPECT_NE(std::find(walk.begin(), walk.end(), item(kRedRadio)), walk.end());
+  EXPECT_NE(std::find(walk.begin(), walk.end(), item(kCurrentRadio)), walk.end());
+  EXPECT_EQ(std::find(walk.begin(), walk.end(), item(kWhiteRadio)), walk.end());
+  EXPECT_EQ(std::find(walk.begin(), walk.end(), item(kNewRadio)), walk.end());
+
+  // Space ticks a box as a click does.
+  SetFocus(item(kCheckManual));
+  pressKey(window, item(kCheckManual), VK_SPACE);
+  EXPECT_TRUE(isChecked(item(kCheckManual)));
+  EXPECT_FALSE(isChecked(item(kCheckDefault)));
+  EXPECT_TRUE(IsWindowEnabled(item(kRedText)));
+  SetFocus(item(kStandardText));
+  pressKey(window, item(kStandardText), VK_SPACE);
+  EXPECT_FALSE(isChecked(item(kLocalizedText)));
+
+  click(window, item(kProceedButton));
+  EXPECT_EQ(textOf(item(kDebugText)),
+            L"taskHint [\"Write your text here ...\", [1.0, 0.0, 0.0, 1.0], \"taskCurrent\"]; ");
+  EXPECT_TRUE(shell.boxes.empty());
+}
+
+// The key filter of the component fields.
+
+TEST_F(MainWindowTest, ComponentFieldsRefuseAnythingButDigitsPointAndBackspace) {
+  click(window, item(kCheckManual));
+  const HWND red = item(kRedText);
+  SetFocus(red);
+  const auto expectOneWarning = [this](const char* what) {
+    ASSERT_EQ(shell.boxes.size(), 1u) << what;
+    EXPECT_EQ(shell.boxes[0].text, kOnlyNumbers) << what;
+    EXPECT_EQ(shell.boxes[0].title, kTitle) << what;
+    EXPECT_EQ(shell.boxes[0].style, kWarning) << what;
+    EXPECT_EQ(shell.boxes[0].owner, window.hwnd()) << what;
+    EXPECT_EQ(shell.beeps, 0) << what;
+    shell.boxes.clear();
+  };
+
+  typeText(window, red, L"a");
+  expectOneWarning("letter");
+  EXPECT_EQ(textOf(red), L"1.0");
+
+  SendMessageW(red, EM_SETSEL, 0, -1);
+  typeText(window, red, L"0.57");
+  typeText(window, red, L"\b");
+  typeText(window, red, L".");  // a second point is no business of the filter
+  EXPECT_TRUE(shell.boxes.empty());
+  EXPECT_EQ(textOf(red), L"0.5.");
+
+  for (const wchar_t* refused : {L" ", L"-", L",", L"\x01"}) {  // \x01 is what Ctrl+A types
+    typeText(window, red, refused);
+    expectOneWarning("refused character");
+    EXPECT_EQ(textOf(red), L"0.5.");
+  }
+
+  // Enter and Escape are characters for the filter, not the window's OK and Cancel.
+  const HWND alpha = item(kAlphaText);
+  SetFocus(alpha);
+  pressKey(window, alpha, VK_RETURN);
+  expectOneWarning("Enter");
+  pressKey(window, alpha, VK_ESCAPE);
+  expectOneWarning("Escape");
+  EXPECT_TRUE(IsWindow(window.hwnd()));
+  EXPECT_EQ(textOf(alpha), L"1.0");
+  EXPECT_EQ(GetFocus(), alpha);
+  EXPECT_EQ(textOf(item(kDebugText)), kStartLog);
+}
+
+// Proceed.
+
+TEST_F(MainWindowTest, ProceedRefusesAnEmptyMessageFromButtonAndMenu) {
+  click(window, item(kClearTextButton));
+  EXPECT_EQ(textOf(item(kEntryText)), L"");
+  EXPECT_TRUE(shell.boxes.empty());  // clearing the message asks nothing
+
+  click(window, item(kProceedButton));
+  ASSERT_EQ(shell.boxes.size(), 1u);
+  EXPECT_EQ(shell.events, (std::vector<std::wstring>{L"beep", L"box"}));
+  EXPECT_EQ(shell.boxes[0].text, L"Write some text for the Task Hint.\r\nMessage can't be empty!");
+  EXPECT_EQ(shell.boxes[0].title, kTitle);
+  EXPECT_EQ(shell.boxes[0].style, kWarning);
+
+  menu(window, kMnuProceed);
+  ASSERT_EQ(shell.boxes.size(), 2u);
+  EXPECT_EQ(shell.events, (std::vector<std::wstring>{L"beep", L"box", L"beep", L"box"}));
+  EXPECT_EQ(shell.boxes[1].text,
+            L"Write some text for the Task Hint.\r\nMessage text can't be empty!");
+  EXPECT_EQ(shell.boxes[1].title, kTitle);
+  EXPECT_EQ(shell.boxes[1].style, kWarning);
+  EXPECT_EQ(textOf(item(kDebugText)), kStartLog);
+
+  click(window, item(kClearTextButton));  // already empty: still no question
+  EXPECT_EQ(shell.boxes.size(), 2u);
+
+  // A single space is a message.
+  SetWindowTextW(item(kEntryText), L" ");
+  click(window, item(kProceedButton));
+  EXPECT_EQ(textOf(item(kDebugText)),
+            L"taskHint [localize \" \", [1.0, 1.0, 1.0, 1.0], \"taskNew\"]; ");
+  EXPECT_EQ(shell.boxes.size(), 2u);
+}
+
+TEST_F(MainWindowTest, ProceedWritesOnlyTheLatestStatement) {
+  click(window, item(kStandardText));
+  click(window, item(kGreenRadio));
+  click(window, item(kDoneRadio));
+  click(window, item(kProceedButton));
+  EXPECT_EQ(textOf(item(kDebugText)),
+            L"taskHint [\"Write your text here ...\", [0.0, 1.0, 0.0, 1.0], \"taskDone\"]; ");
+  // A statement wider than the box wraps onto further lines instead of running off to the right.
+  SetWindowTextW(item(kEntryText), std::wstring(200, L'w').c_str());
+  click(window, item(kProceedButton));
+  EXPECT_GT(textWidth(item(kDebugText), textOf(item(kDebugText))), clientWidth(item(kDebugText)));
+  EXPECT_GT(SendMessageW(item(kDebugText), EM_GETLINECOUNT, 0, 0), 1);
+
+  SetWindowTextW(item(kEntryText), L"Go \"north\"");
+  click(window, item(kCanceledRadio));
+  menu(window, kMnuProceed);
+  EXPECT_EQ(textOf(item(kDebugText)),
+            L"taskHint [\"Go \"north\"\", [0.0, 1.0, 0.0, 1.0], \"taskFailed\"]; ");
+  EXPECT_TRUE(shell.boxes.empty());
+}
+
+TEST_F(MainWindowTest, MessagesInAnyScriptReachStatementAndClipboardUnchanged) {
+  click(window, item(kStandardText));
+  // Typed character by character, so the characters pass through the window's own messages.
+  SendMessageW(item(kEntryText), EM_SETSEL, 0, -1);
+  typeText(window, item(kEntryText), L"Příliš žluťoučký kůň");
+  EXPECT_EQ(textOf(item(kEntryText)), L"Příliš žluťoučký kůň");
+  EXPECT_TRUE(shell.boxes.empty());  // the key filter belongs to the component fields only
+
+  for (const std::wstring& message :
+       {std::wstring(L"Příliš žluťoučký kůň"), std::wstring(L"Съешь же ещё этих булок"),
+        std::wstring(L"いろはにほへと ちりぬるを"),
+        std::wstring(L"pair \U0001F600 and \U00020BB7 end")}) {
+    if (message != L"Příliš žluťoučký kůň") SetWindowTextW(item(kEntryText), message.c_str());
+    click(window, item(kProceedButton));
+    const std::wstring statement =
+        L"taskHint [\"" + message + L"\", [1.0, 1.0, 1.0, 1.0], \"taskNew\"]; ";
+    EXPECT_EQ(textOf(item(kDebugText)), statement);
+    click(window, item(kClipboardButton));
+    EXPECT_EQ(clipboardText(), statement);
+  }
+}
+
+TEST_F(MainWindowTest, FortyThousandCharacterMessageSurvivesProceedAndClipboard) {
+  std::wstring message;
+  while (message.size() < 40000) message += L"0123456789 ž ";
+  message.resize(40000);
+  SetWindowTextW(item(kEntryText), message.c_str());
+  // One more character typed at the end: the box takes it past the default limit.
+  SendMessageW(item(kEntryText), EM_SETSEL, 40000, 40000);
+  typeText(window, item(kEntryText), L"!");
+  message += L"!";
+  ASSERT_EQ(textOf(item(kEntryText)), message);
+
+  click(window, item(kProceedButton));
+  const std::wstring statement =
+      L"taskHint [localize \"" + message + L"\", [1.0, 1.0, 1.0, 1.0], \"taskNew\"]; ";
+  EXPECT_EQ(textOf(item(kDebugText)), statement);
+  click(window, item(kClipboardButton));
+  EXPECT_EQ(clipboardText(), statement);
+  ASSERT_EQ(shell.boxes.size(), 1u);
+  EXPECT_EQ(shell.boxes[0].text, kCopied);
+
+  // The caret still reaches the lines below the box, which has no scroll bar, and the box
+  // takes typing past the default limit too.
+  const HWND debug = item(kDebugText);
+  SetFocus(debug);
+  SendMessageW(debug, EM_SETSEL, statement.size(), statement.size());
+  SendMessageW(debug, EM_SCROLLCARET, 0, 0);
+  EXPECT_GT(SendMessageW(debug, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  typeText(window, debug, L"?");
+  EXPECT_EQ(textOf(debug), statement + L"?");
+}
+
+// Commands.
+
+TEST_F(MainWindowTest, ClearLogAsksAndEmptiesOnlyOnYes) {
+  click(window, item(kClearButton));
+  ASSERT_EQ(shell.boxes.size(), 1u);
+  EXPECT_EQ(shell.boxes[0].text, L"Do you really want to clear the Debug log?");
+  EXPECT_EQ(shell.boxes[0].title, kTitle);
+  EXPECT_EQ(shell.boxes[0].style, kQuestion);
+  EXPECT_EQ(textOf(item(kDebugText)), kStartLog);
+  EXPECT_EQ(textOf(item(kEntryText)), L"Write your text here ...");
+
+  shell.answers.push_back(IDYES);
+  click(window, item(kClearButton));
+  EXPECT_EQ(textOf(item(kDebugText)), L"");
+  EXPECT_EQ(shell.beeps, 0);
+
+  // Copying the empty box still replaces what was on the clipboard and still tells so.
+  putOnClipboard(L"stale");
+  click(window, item(kClipboardButton));
+  EXPECT_EQ(clipboardText(), L"");
+  ASSERT_EQ(shell.boxes.size(), 3u);
+  EXPECT_EQ(shell.boxes[2].text, kCopied);
+}
+
+TEST_F(MainWindowTest, ExitAsksAndUnloadsOnlyOnYes) {
+  const HWND main = window.hwnd();
+  click(window, item(kExitButton));
+  menu(window, kMnuExit);
+  ASSERT_EQ(shell.boxes.size(), 2u);
+  for (const BoxCall& box : shell.boxes) {
+    EXPECT_EQ(box.text, L"Do you really want to quit?");
+    EXPECT_EQ(box.title, kTitle);
+    EXPECT_EQ(box.style, kQuestion);
+  }
+  EXPECT_TRUE(IsWindowVisible(main));
+  EXPECT_TRUE(shell.trayCalls.empty());
+
+  shell.answers.push_back(IDYES);
+  menu(window, kMnuExit);
+  EXPECT_FALSE(IsWindow(main));
+  ASSERT_EQ(shell.trayCalls.size(), 1u);
+  EXPECT_EQ(shell.trayCalls[0].message, static_cast<DWORD>(NIM_DELETE));
+  const NOTIFYICONDATAA zero{};
+  EXPECT_EQ(std::memcmp(&shell.trayCalls[0].data, &zero, sizeof zero), 0);
+}
+
+TEST_F(MainWindowTest, CloseFromTheSystemUnloadsWithoutAQuestion) {
+  const HWND main = window.hwnd();
+  SendMessageW(main, WM_CLOSE, 0, 0);
+  pumpPending(window);
+  EXPECT_FALSE(IsWindow(main));
+  EXPECT_TRUE(shell.boxes.empty());
+  ASSERT_EQ(shell.trayCalls.size(), 1u);
+  EXPECT_EQ(shell.trayCalls[0].message, static_cast<DWORD>(NIM_DELETE));
+}
+
+TEST_F(MainWindowTest, ClipboardRightAfterStartCopiesTheHintAndTellsSo) {
+  putOnClipboard(L"stale");
+  click(window, item(kClipboardButton));
+  EXPECT_EQ(clipboardText(), kStartLog);
+  ASSERT_EQ(shell.boxes.size(), 1u);
+  EXPECT_EQ(shell.boxes[0].text, kCopied);
+  EXPECT_EQ(shell.boxes[0].title, kTitle);
+  EXPECT_EQ(shell.boxes[0].style, kInformation);
+  EXPECT_EQ(shell.boxes[0].owner, window.hwnd());
+
+  putOnClipboard(L"stale");
+  menu(window, kMnuClipboard);
+  EXPECT_EQ(clipboardText(), kStartLog);
+  ASSERT_EQ(shell.boxes.size(), 2u);
+  EXPECT_EQ(shell.boxes[1].text, kCopied);
+  EXPECT_EQ(shell.beeps, 0);
+}
+
+TEST_F(MainWindowTest, BusyClipboardIsReportedAndKeepsItsContent) {
+  putOnClipboard(L"previous");
+  shell.clipboardBusy = true;
+  click(window, item(kClipboardButton));
+  ASSERT_EQ(shell.boxes.size(), 1u);
+  EXPECT_EQ(shell.boxes[0].text, kBusy);
+  EXPECT_EQ(shell.boxes[0].title, kTitle);
+  EXPECT_EQ(shell.boxes[0].style, kWarning);
+  EXPECT_EQ(clipboardText(), L"previous");
+
+  // Now for real: another thread keeps the clipboard open.
+  shell.clipboardBusy = false;
+  ClipboardHolder holder;
+  ASSERT_TRUE(holder.opened());
+  menu(window, kMnuClipboard);
+  holder.release();
+  ASSERT_EQ(shell.boxes.size(), 2u);
+  EXPECT_EQ(shell.boxes[1].text, kBusy);
+  EXPECT_EQ(shell.boxes[1].style, kWarning);
+  EXPECT_EQ(clipboardText(), L"previous");
+
+  // Once it is free again the copy goes through.
+  click(window, item(kClipboardButton));
+  EXPECT_EQ(clipboardText(), kStartLog);
+  ASSERT_EQ(shell.boxes.size(), 3u);
+  EXPECT_EQ(shell.boxes[2].text, kCopied);
 }
 
 TEST_F(MainWindowTest, ProceedWritesTheStatementAndCtrlCCopiesIt) {
@@ -53,10 +828,86 @@ TEST_F(MainWindowTest, ProceedWritesTheStatementAndCtrlCCopiesIt) {
       L"taskHint [localize \"Write your text here ...\", [1.0, 1.0, 1.0, 1.0], \"taskNew\"]; ";
   EXPECT_EQ(textOf(item(kDebugText)), statement);
   SetFocus(item(kEntryText));
+  SendMessageW(item(kEntryText), EM_SETSEL, 0, 5);  // "Write" selected: not what Ctrl+C copies
   pressKey(window, item(kEntryText), 'C', /*control=*/true);
   ASSERT_EQ(shell.boxes.size(), 1u);
   EXPECT_EQ(shell.boxes[0].style, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+  EXPECT_EQ(shell.boxes[0].text, kCopied);
   EXPECT_EQ(clipboardText(), statement);
+
+  // The same from a selection inside the output box itself.
+  putOnClipboard(L"stale");
+  SetFocus(item(kDebugText));
+  SendMessageW(item(kDebugText), EM_SETSEL, 0, 8);
+  pressKey(window, item(kDebugText), 'C', /*control=*/true);
+  EXPECT_EQ(clipboardText(), statement);
+  EXPECT_EQ(shell.boxes.size(), 2u);
+  EXPECT_EQ(textOf(item(kEntryText)), L"Write your text here ...");
+
+  // And from a component field in Manual mode: the shortcut, not a character for the filter.
+  click(window, item(kCheckManual));
+  putOnClipboard(L"stale");
+  SetFocus(item(kBlueText));
+  pressKey(window, item(kBlueText), 'C', /*control=*/true);
+  EXPECT_EQ(clipboardText(), statement);
+  ASSERT_EQ(shell.boxes.size(), 3u);
+  EXPECT_EQ(shell.boxes[2].text, kCopied);
+  EXPECT_EQ(textOf(item(kBlueText)), L"1.0");
+}
+
+TEST_F(MainWindowTest, F1OpensTheHelpFileBesideTheProgramFromAnyControl) {
+  wchar_t previous[MAX_PATH]{};
+  GetCurrentDirectoryW(MAX_PATH, previous);
+  wchar_t elsewhere[MAX_PATH]{};
+  GetTempPathW(MAX_PATH, elsewhere);
+  ASSERT_TRUE(SetCurrentDirectoryW(elsewhere));
+
+  pressKey(window, item(kEntryText), VK_F1);
+  SetFocus(item(kDebugText));
+  pressKey(window, item(kDebugText), VK_F1);
+  menu(window, kMnuHelpContents);
+  SetCurrentDirectoryW(previous);
+
+  ASSERT_EQ(shell.helpCalls.size(), 3u);
+  for (const HelpCall& call : shell.helpCalls) {
+    EXPECT_EQ(call.file, exeFolder() + L"\\Corvel_Editor_Zazo_Help.chm");
+    EXPECT_EQ(call.command, 0u);
+    EXPECT_EQ(call.data, 0u);
+    EXPECT_EQ(call.caller, window.hwnd());
+  }
+  EXPECT_TRUE(shell.boxes.empty());
+  EXPECT_EQ(textOf(item(kDebugText)), kStartLog);
+}
+
+TEST_F(MainWindowTest, EnterAndEscapeAreNoDefaultOrCancelButtons) {
+  const HWND main = window.hwnd();
+  SetFocus(item(kEntryText));
+  pressKey(window, item(kEntryText), VK_RETURN);
+  pressKey(window, item(kEntryText), VK_ESCAPE);
+  EXPECT_EQ(textOf(item(kDebugText)), kStartLog);
+  EXPECT_EQ(textOf(item(kEntryText)), L"Write your text here ...");
+
+  // Escape in the multi-line box would otherwise ask the window to close.
+  SetFocus(item(kDebugText));
+  pressKey(window, item(kDebugText), VK_ESCAPE);
+  EXPECT_TRUE(IsWindow(main));
+  EXPECT_TRUE(IsWindowVisible(main));
+  EXPECT_EQ(textOf(item(kDebugText)), kStartLog);
+  EXPECT_TRUE(shell.boxes.empty());
+  EXPECT_TRUE(shell.trayCalls.empty());
+
+  // Tab goes on from the output box instead of sticking in it.
+  pressKey(window, item(kDebugText), VK_TAB);
+  EXPECT_EQ(GetFocus(), item(kExitButton));
+  EXPECT_EQ(textOf(item(kDebugText)), kStartLog);
+
+  // A button with the focus is pressed by Enter; that is the only thing Enter presses.
+  SetFocus(item(kProceedButton));
+  pressKey(window, item(kProceedButton), VK_RETURN);
+  EXPECT_EQ(
+      textOf(item(kDebugText)),
+      L"taskHint [localize \"Write your text here ...\", [1.0, 1.0, 1.0, 1.0], \"taskNew\"]; ");
+  EXPECT_TRUE(shell.boxes.empty());
 }
 
 }  // namespace

@@ -13,8 +13,7 @@ namespace zozi::test {
 
 // Runs pending messages; with a condition, keeps pumping until it holds or the bound passes.
 // Returns whether the condition held.
-bool pumpUntil(ui::MainWindow& main, const std::function<bool()>& condition,
-               DWORD boundMs = 10000);
+bool pumpUntil(ui::MainWindow& main, const std::function<bool()>& condition, DWORD boundMs = 10000);
 void pumpPending(ui::MainWindow& main);
 
 // Posts a key press and release (with the character it types) to a control, as the keyboard

@@ -1,4 +1,411 @@
 // The tray icon and the About window, driven for real.
 #include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <cwctype>
+#include <string>
+#include <vector>
+
+#include "fake_shell.h"
+#include "layout.h"
+#include "main_window.h"
+#include "pump.h"
+#include "window_util.h"
+
+namespace zozi::test {
+namespace {
+
+using namespace zozi::ui;
+
+// The tip as the shell must receive it: the text, one NUL, spaces to the 64th byte.
+std::string expectedTip() {
+  std::string tip = "Restore Corvel Editor Zozi";
+  tip.push_back('\0');
+  tip.resize(64, ' ');
+  return tip;
+}
+
+bool sameRecord(const NOTIFYICONDATAA& a, const NOTIFYICONDATAA& b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+LOGFONTW fontOf(HWND control) {
+  LOGFONTW font{};
+  const auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  GetObjectW(handle, sizeof font, &font);
+  return font;
+}
+
+// Height of a font of the given size in hundredths of a point at a scale.
+int heightFor(int centipoints, UINT dpi) {
+  return -MulDiv(centipoints, static_cast<int>(dpi), 7200);
+}
+
+std::vector<HWND> aboutWindowsOfThisThread() {
+  std::vector<HWND> found;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM out) -> BOOL {
+        wchar_t name[64]{};
+        GetClassNameW(hwnd, name, 64);
+        if (std::wstring(name) == kAboutClassName) {
+          reinterpret_cast<std::vector<HWND>*>(out)->push_back(hwnd);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// The fake shell, also noting whether the main window was on screen at each tray call, so the
+// order of hiding, showing and the shell calls can be checked.
+class WatchingShell : public FakeShell {
+ public:
+  BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) override {
+    visibleAtCall.push_back(watched && IsWindowVisible(watched));
+    return FakeShell::notifyIcon(message, data);
+  }
+  HWND watched = nullptr;
+  std::vector<bool> visibleAtCall;
+};
+
+class TrayAboutTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    ASSERT_TRUE(window.create());
+    shell.watched = window.hwnd();
+    window.show(SW_SHOW);
+    SetForegroundWindow(window.hwnd());
+    pumpPending(window);
+  }
+
+  HWND main() const { return window.hwnd(); }
+  HWND item(int id) const { return window.control(id); }
+  HWND about() const { return window.aboutHwnd(); }
+
+  void command(int id) {
+    SendMessageW(main(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    pumpPending(window);
+  }
+  // The shell's callback for a mouse event over the icon, as the shell posts it.
+  void trayEvent(UINT code) {
+    PostMessageW(main(), WM_MOUSEMOVE, 1, static_cast<LPARAM>(code));
+    pumpPending(window);
+  }
+  void taskbarCreated() {
+    SendMessageW(main(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    pumpPending(window);
+  }
+
+  // Exactly one add since `from`, carrying the record the shell expects for this window.
+  void expectOneAddSince(std::size_t from) {
+    ASSERT_EQ(shell.trayCalls.size(), from + 1);
+    const TrayCall& call = shell.trayCalls[from];
+    EXPECT_EQ(call.message, static_cast<DWORD>(NIM_ADD));
+    const NOTIFYICONDATAA& d = call.data;
+    EXPECT_EQ(d.cbSize, static_cast<DWORD>(NOTIFYICONDATAA_V1_SIZE));
+    EXPECT_EQ(d.cbSize, sizeof(void*) == 8 ? 104u : 88u);
+    EXPECT_EQ(d.hWnd, main());
+    EXPECT_EQ(d.uID, 1u);
+    EXPECT_EQ(d.uFlags, 7u);
+    EXPECT_EQ(d.uCallbackMessage, 512u);
+    EXPECT_NE(d.hIcon, nullptr);
+    EXPECT_EQ(d.hIcon, reinterpret_cast<HICON>(SendMessageW(main(), WM_GETICON, ICON_BIG, 0)));
+    EXPECT_EQ(std::string(d.szTip, 64), expectedTip());
+  }
+
+  void openAbout() {
+    command(kMnuAbout);
+    ASSERT_NE(about(), nullptr);
+    ASSERT_TRUE(IsWindowVisible(about()));
+  }
+
+  // The About window is gone and the main window is back in charge.
+  void expectAboutClosed() {
+    EXPECT_TRUE(aboutWindowsOfThisThread().empty());
+    EXPECT_TRUE(IsWindowEnabled(main()));
+    ASSERT_TRUE(pumpUntil(
+        window,
+        [&] {
+          // The focus goes back to a control, so typing goes on where the user left off.
+          return IsChild(main(), GetFocus()) != FALSE;
+        },
+        2000))
+        << "focus is on " << GetFocus();
+  }
+
+  WatchingShell shell;
+  MainWindow window{GetModuleHandleW(nullptr), shell, /*quitOnDestroy=*/false};
+};
+
+// Tray.
+
+TEST_F(TrayAboutTest, CtrlMHidesTheWindowAndAddsOneIcon) {
+  SetFocus(item(kEntryText));
+  pressKey(window, item(kEntryText), 'M', /*control=*/true);
+  EXPECT_FALSE(IsWindowVisible(main()));
+  EXPECT_TRUE(IsWindow(main()));
+  expectOneAddSince(0);
+}
+
+TEST_F(TrayAboutTest, MinimizeMenuItemHidesTheWindowAndAddsOneIcon) {
+  command(kMnuMinimize);
+  EXPECT_FALSE(IsWindowVisible(main()));
+  expectOneAddSince(0);
+  // The window's copy of the record is what went to the shell.
+  EXPECT_TRUE(sameRecord(window.trayIconData(), shell.trayCalls[0].data));
+}
+
+TEST_F(TrayAboutTest, OnlyLeftPressAndRightReleaseOnTheIconRestore) {
+  for (UINT code = 512; code <= 521; ++code) {
+    SCOPED_TRACE(code);
+    if (IsWindowVisible(main())) command(kMnuMinimize);
+    ASSERT_FALSE(IsWindowVisible(main()));
+    const std::size_t before = shell.trayCalls.size();
+    const NOTIFYICONDATAA added = shell.trayCalls.back().data;
+    trayEvent(code);
+    if (code == WM_LBUTTONDOWN || code == WM_RBUTTONUP) {
+      EXPECT_TRUE(IsWindowVisible(main()));
+      ASSERT_EQ(shell.trayCalls.size(), before + 1);
+      EXPECT_EQ(shell.trayCalls.back().message, static_cast<DWORD>(NIM_DELETE));
+      EXPECT_TRUE(sameRecord(shell.trayCalls.back().data, added));
+    } else {
+      EXPECT_FALSE(IsWindowVisible(main()));
+      EXPECT_EQ(shell.trayCalls.size(), before);
+    }
+  }
+}
+
+TEST_F(TrayAboutTest, MinimiseRestoreMinimiseAddsOneIconEachTime) {
+  command(kMnuMinimize);
+  expectOneAddSince(0);
+  trayEvent(WM_RBUTTONUP);
+  ASSERT_TRUE(IsWindowVisible(main()));
+  SetFocus(item(kEntryText));
+  pressKey(window, item(kEntryText), 'M', /*control=*/true);
+  ASSERT_FALSE(IsWindowVisible(main()));
+  expectOneAddSince(2);
+  ASSERT_EQ(shell.trayCalls.size(), 3u);
+  EXPECT_EQ(shell.trayCalls[1].message, static_cast<DWORD>(NIM_DELETE));
+  EXPECT_TRUE(sameRecord(shell.trayCalls[0].data, shell.trayCalls[2].data));
+  // Hidden before each add; shown again before the restore's delete.
+  EXPECT_EQ(shell.visibleAtCall, (std::vector<bool>{false, true, false}));
+  // The hidden window takes no shortcut, so a second press cannot add a second icon.
+  pressKey(window, item(kEntryText), 'M', /*control=*/true);
+  EXPECT_EQ(shell.trayCalls.size(), 3u);
+}
+
+TEST_F(TrayAboutTest, UnloadSendsTheDeleteWithTheRecordAsItStands) {
+  DestroyWindow(main());
+  ASSERT_EQ(shell.trayCalls.size(), 1u);
+  EXPECT_EQ(shell.trayCalls[0].message, static_cast<DWORD>(NIM_DELETE));
+  const NOTIFYICONDATAA zero{};
+  EXPECT_TRUE(sameRecord(shell.trayCalls[0].data, zero));
+  EXPECT_EQ(shell.trayCalls[0].data.cbSize, 0u);
+  EXPECT_EQ(shell.trayCalls[0].data.hWnd, nullptr);
+  EXPECT_EQ(shell.trayCalls[0].data.uID, 0u);
+}
+
+TEST_F(TrayAboutTest, UnloadWhileInTheTrayDeletesTheIcon) {
+  const HWND hwnd = main();
+  command(kMnuMinimize);
+  const NOTIFYICONDATAA added = shell.trayCalls.at(0).data;
+  DestroyWindow(hwnd);
+  ASSERT_EQ(shell.trayCalls.size(), 2u);
+  EXPECT_EQ(shell.trayCalls[1].message, static_cast<DWORD>(NIM_DELETE));
+  EXPECT_TRUE(sameRecord(shell.trayCalls[1].data, added));
+}
+
+TEST_F(TrayAboutTest, RefusedAddShowsTheWindowAgainAtOnce) {
+  shell.refuseAdds = {true};
+  command(kMnuMinimize);
+  EXPECT_TRUE(IsWindowVisible(main()));
+  expectOneAddSince(0);
+  // No icon is believed to be there: a recreated notification area gets none.
+  taskbarCreated();
+  EXPECT_EQ(shell.trayCalls.size(), 1u);
+  // The next attempt, accepted, works as usual.
+  command(kMnuMinimize);
+  EXPECT_FALSE(IsWindowVisible(main()));
+  expectOneAddSince(1);
+}
+
+TEST_F(TrayAboutTest, RecreatedNotificationAreaGetsTheIconBackOnlyWhileHidden) {
+  taskbarCreated();
+  EXPECT_TRUE(shell.trayCalls.empty());
+  command(kMnuMinimize);
+  taskbarCreated();
+  EXPECT_FALSE(IsWindowVisible(main()));
+  expectOneAddSince(1);
+  EXPECT_TRUE(sameRecord(shell.trayCalls[0].data, shell.trayCalls[1].data));
+  trayEvent(WM_LBUTTONDOWN);
+  ASSERT_TRUE(IsWindowVisible(main()));
+  const std::size_t afterRestore = shell.trayCalls.size();
+  taskbarCreated();
+  EXPECT_EQ(shell.trayCalls.size(), afterRestore);
+}
+
+// Wine keeps its notification area in the virtual desktop; the icon can be asked about there.
+TEST_F(TrayAboutTest, RealShellHoldsTheIconOnlyWhileInTheTray) {
+  shell.useRealTray = true;
+  const auto iconExists = [&] {
+    NOTIFYICONDATAA probe{};
+    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    probe.hWnd = main();
+    probe.uID = 1;
+    probe.uFlags = NIF_TIP;
+    std::strcpy(probe.szTip, "Restore Corvel Editor Zozi");
+    return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
+  };
+  EXPECT_FALSE(iconExists());
+  command(kMnuMinimize);
+  // Still hidden: the real shell took the add (a refusal would have shown the window).
+  ASSERT_FALSE(IsWindowVisible(main()));
+  EXPECT_TRUE(iconExists());
+  trayEvent(WM_LBUTTONDOWN);
+  ASSERT_TRUE(IsWindowVisible(main()));
+  EXPECT_FALSE(iconExists());
+}
+
+// About.
+
+TEST_F(TrayAboutTest, AboutOpensCentredAsASmallToolWindowWithItsTexts) {
+  openAbout();
+  const HWND box = about();
+  EXPECT_EQ(textOf(box), L"About");
+  wchar_t name[64]{};
+  GetClassNameW(box, name, 64);
+  EXPECT_STREQ(name, kAboutClassName);
+  EXPECT_TRUE(GetWindowLongPtrW(box, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_FALSE(GetWindowLongPtrW(box, GWL_STYLE) &
+               (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
+  EXPECT_EQ(SendMessageW(box, WM_GETICON, ICON_BIG, 0),
+            SendMessageW(main(), WM_GETICON, ICON_BIG, 0));
+
+  const UINT dpi = windowDpi(box);
+  RECT client{};
+  GetClientRect(box, &client);
+  EXPECT_EQ(client.right, MulDiv(3255, static_cast<int>(dpi), 1440));
+  EXPECT_EQ(client.bottom, MulDiv(1575, static_cast<int>(dpi), 1440));
+
+  RECT frame{};
+  GetWindowRect(box, &frame);
+  MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+  GetMonitorInfoW(MonitorFromWindow(box, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 4);
+  EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 4);
+
+  const HWND label1 = GetDlgItem(box, kAboutLabel1);
+  EXPECT_EQ(textOf(label1), L"TarsaTask Hint Editor Zozi");
+  const LOGFONTW title = fontOf(label1);
+  EXPECT_STREQ(title.lfFaceName, L"Calibri");
+  EXPECT_EQ(title.lfWeight, FW_BOLD);
+  EXPECT_EQ(title.lfHeight, heightFor(1200, dpi));
+  EXPECT_EQ(title.lfCharSet, EASTEUROPE_CHARSET);
+
+  const HWND label2 = GetDlgItem(box, kAboutLabel2);
+  EXPECT_EQ(textOf(label2), L"ver.: 1.21");
+  EXPECT_EQ(fontOf(label2).lfHeight, heightFor(975, dpi));
+  EXPECT_EQ(fontOf(label2).lfWeight, FW_NORMAL);
+
+  // The author line: a name and a year.
+  const std::wstring author = textOf(GetDlgItem(box, kAboutLabel3));
+  EXPECT_GE(author.size(), 6u);
+  EXPECT_TRUE(std::iswdigit(author.back()) && author.find(L"20") != std::wstring::npos) << author;
+
+  const HWND label4 = GetDlgItem(box, kAboutLabel4);
+  EXPECT_NE(textOf(label4).find(L'.'), std::wstring::npos);
+  const LOGFONTW small = fontOf(label4);
+  EXPECT_STREQ(small.lfFaceName, L"Calibri");
+  EXPECT_EQ(small.lfHeight, heightFor(825, dpi));
+  EXPECT_EQ(small.lfWeight, FW_NORMAL);
+
+  // Close sits at the lower right of the frame: 2160, 960 in the client area, 855 by 375.
+  const HWND close = GetDlgItem(box, kAboutCloseButton);
+  EXPECT_EQ(textOf(close), L"Close");
+  RECT button{};
+  GetWindowRect(close, &button);
+  MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&button), 2);
+  EXPECT_NEAR(button.left, MulDiv(2160, static_cast<int>(dpi), 1440), 1);
+  EXPECT_NEAR(button.top, MulDiv(960, static_cast<int>(dpi), 1440), 1);
+  EXPECT_NEAR(button.right - button.left, MulDiv(855, static_cast<int>(dpi), 1440), 1);
+  EXPECT_NEAR(button.bottom - button.top, MulDiv(375, static_cast<int>(dpi), 1440), 1);
+
+  EXPECT_EQ(GetFocus(), close);
+  EXPECT_FALSE(IsWindowEnabled(main()));
+}
+
+TEST_F(TrayAboutTest, WhileAboutIsOpenTheMainShortcutsAndEscapeDoNothing) {
+  const HWND entry = item(kEntryText);
+  openAbout();
+  const HWND close = GetDlgItem(about(), kAboutCloseButton);
+  for (HWND target : {entry, close}) {
+    pressKey(window, target, 'C', /*control=*/true);
+    pressKey(window, target, 'M', /*control=*/true);
+    pressKey(window, target, VK_F1);
+  }
+  EXPECT_TRUE(shell.clipboardCalls.empty());
+  EXPECT_TRUE(shell.trayCalls.empty());
+  EXPECT_TRUE(shell.helpCalls.empty());
+  EXPECT_TRUE(IsWindowVisible(main()));
+
+  pressKey(window, close, VK_ESCAPE);
+  ASSERT_NE(about(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(about()));
+  EXPECT_FALSE(IsWindowEnabled(main()));
+
+  // Once it is closed the shortcuts are alive again.
+  click(window, close);
+  expectAboutClosed();
+  pressKey(window, entry, 'M', /*control=*/true);
+  EXPECT_FALSE(IsWindowVisible(main()));
+  expectOneAddSince(0);
+}
+
+TEST_F(TrayAboutTest, CloseButtonHandsTheMainWindowBackAndAboutOpensAfresh) {
+  openAbout();
+  click(window, GetDlgItem(about(), kAboutCloseButton));
+  expectAboutClosed();
+
+  openAbout();
+  EXPECT_FALSE(IsWindowEnabled(main()));
+  EXPECT_EQ(textOf(GetDlgItem(about(), kAboutLabel1)), L"TarsaTask Hint Editor Zozi");
+  EXPECT_EQ(textOf(GetDlgItem(about(), kAboutLabel2)), L"ver.: 1.21");
+  EXPECT_EQ(GetFocus(), GetDlgItem(about(), kAboutCloseButton));
+  click(window, GetDlgItem(about(), kAboutCloseButton));
+  expectAboutClosed();
+}
+
+TEST_F(TrayAboutTest, CloseBoxAndAltF4DoWhatCloseDoes) {
+  openAbout();
+  SendMessageW(about(), WM_CLOSE, 0, 0);
+  pumpPending(window);
+  expectAboutClosed();
+
+  openAbout();
+  // The close box and Alt+F4 both arrive as the system menu's Close.
+  SendMessageW(about(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  pumpPending(window);
+  expectAboutClosed();
+}
+
+TEST_F(TrayAboutTest, AboutCommandWhileOpenKeepsTheOneWindow) {
+  openAbout();
+  const HWND first = about();
+  window.aboutCommand();
+  pumpPending(window);
+  EXPECT_EQ(about(), first);
+  EXPECT_EQ(aboutWindowsOfThisThread().size(), 1u);
+  EXPECT_FALSE(IsWindowEnabled(main()));
+}
+
+}  // namespace
+}  // namespace zozi::test

@@ -1,0 +1,338 @@
+// The help file as the program meets it: built beside the executable, a real compiled help file
+// with every page inside and the program's own texts in its pages, and opened by the help system
+// into a window, both through the shell seam and through F1 in the main window.
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "color_panel.h"
+#include "fake_shell.h"
+#include "hint.h"
+#include "main_window.h"
+#include "notice.h"
+#include "pump.h"
+#include "shell.h"
+
+namespace zozi::test {
+
+// The storage behind the help system (itss.dll), to read the pages back out of the file. Declared
+// outside the unnamed namespace: an interface type that no class of this file implements must
+// not look, to the optimiser, like one that nothing could implement.
+const CLSID kClsidITStorage = {
+    0x5d02926a, 0x212e, 0x11d0, {0x9d, 0xf9, 0x00, 0xa0, 0xc9, 0x22, 0xe6, 0xec}};
+const IID kIidITStorage = {
+    0x88cc31de, 0x27ab, 0x11d0, {0x9d, 0xf9, 0x00, 0xa0, 0xc9, 0x22, 0xe6, 0xec}};
+
+struct IITStorage : IUnknown {
+  virtual HRESULT STDMETHODCALLTYPE StgCreateDocfile(const WCHAR*, DWORD, DWORD, IStorage**) = 0;
+  virtual HRESULT STDMETHODCALLTYPE StgCreateDocfileOnILockBytes(ILockBytes*, DWORD, DWORD,
+                                                                 IStorage**) = 0;
+  virtual HRESULT STDMETHODCALLTYPE StgIsStorageFile(const WCHAR*) = 0;
+  virtual HRESULT STDMETHODCALLTYPE StgIsStorageILockBytes(ILockBytes*) = 0;
+  virtual HRESULT STDMETHODCALLTYPE StgOpenStorage(const WCHAR*, IStorage*, DWORD, SNB, DWORD,
+                                                   IStorage**) = 0;
+};
+
+namespace {
+
+using namespace zozi::ui;
+
+constexpr UINT kDisplayTopic = 0x0000;  // HH_DISPLAY_TOPIC
+constexpr UINT kCloseAll = 0x0012;      // HH_CLOSE_ALL
+
+// Every file that the contents, the index and the links of the pages rely on.
+const char* const kPages[] = {"index.html",  "window.html",         "statement.html",
+                              "colors.html", "icons.html",          "keyboard.html",
+                              "tray.html",   "troubleshooting.html"};
+const char* const kOtherFiles[] = {"style.css", "toc.hhc", "index.hhk"};
+
+std::wstring exeFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  path.resize(length);
+  return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
+std::wstring helpFilePath() { return exeFolder() + kHelpFileName; }
+
+bool fileExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string readFile(const std::wstring& path) {
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool hhctrlLoaded() { return GetModuleHandleW(L"hhctrl.ocx") != nullptr; }
+
+// Runs this thread's pending messages (the help window lives on the caller's thread).
+void pumpFor(DWORD ms) {
+  const DWORD start = GetTickCount();
+  do {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(10);
+  } while (GetTickCount() - start < ms);
+}
+
+std::wstring titleOf(HWND hwnd) {
+  wchar_t text[256]{};
+  GetWindowTextW(hwnd, text, 256);
+  return text;
+}
+
+// Closes every help window this process opened and checks that the one given is gone.
+void closeHelp(Shell& shell, HWND help) {
+  shell.htmlHelp(nullptr, L"", kCloseAll, 0);
+  pumpFor(100);
+  if (help && IsWindow(help)) DestroyWindow(help);
+  pumpFor(50);
+  EXPECT_FALSE(help && IsWindow(help)) << "the help window outlived HH_CLOSE_ALL";
+}
+
+// The build skips the help file only on a machine without its compiler, and says so.
+#ifdef ZOZI_HELP_FILE_NOT_BUILT
+#define SKIP_WITHOUT_HELP_FILE() \
+  GTEST_SKIP() << "the build found no chmcmd (Free Pascal's fp-utils), so made no help file"
+#else
+#define SKIP_WITHOUT_HELP_FILE() (void)0
+#endif
+
+// The scripted seam for message boxes, but the real help system, and the window it returned.
+class RealHelpShell : public FakeShell {
+ public:
+  HWND htmlHelp(HWND caller, const std::wstring& file, UINT command, DWORD_PTR data) override {
+    FakeShell::htmlHelp(caller, file, command, data);
+    lastHelpWindow = real.htmlHelp(caller, file, command, data);
+    return lastHelpWindow;
+  }
+  SystemShell real;
+  HWND lastHelpWindow = nullptr;
+};
+
+// F1 first: the program must not have loaded the help system before its first help call.
+TEST(HelpTest, F1OpensTheFileBesideTheProgramAndLoadsTheHelpSystemOnlyThen) {
+  SKIP_WITHOUT_HELP_FILE();
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  const bool loadedBefore = hhctrlLoaded();
+
+  RealHelpShell shell;
+  MainWindow window{GetModuleHandleW(nullptr), shell, /*quitOnDestroy=*/false};
+  ASSERT_TRUE(window.create());
+  window.show(SW_SHOW);
+  SetForegroundWindow(window.hwnd());
+  pumpPending(window);
+  if (!loadedBefore) {
+    EXPECT_FALSE(hhctrlLoaded()) << "hhctrl.ocx was loaded at start, not at the first F1";
+  }
+
+  pressKey(window, window.control(kEntryText), VK_F1);
+  ASSERT_TRUE(pumpUntil(window, [&] { return !shell.helpCalls.empty(); }));
+  ASSERT_EQ(shell.helpCalls.size(), 1u);
+  const HelpCall& call = shell.helpCalls[0];
+  EXPECT_EQ(call.caller, window.hwnd());
+  EXPECT_EQ(call.file, helpFilePath());
+  EXPECT_TRUE(fileExists(call.file)) << "F1 names a file that is not there";
+  EXPECT_EQ(call.command, kDisplayTopic);
+  EXPECT_EQ(call.data, DWORD_PTR{0});
+  EXPECT_TRUE(hhctrlLoaded());
+
+  const HWND help = shell.lastHelpWindow;
+  ASSERT_NE(help, nullptr) << "the help system opened no window for "
+                           << std::string(call.file.begin(), call.file.end());
+  EXPECT_TRUE(IsWindow(help));
+  EXPECT_NE(help, window.hwnd());
+  EXPECT_TRUE(shell.boxes.empty());  // the program reports nothing about help
+
+  closeHelp(shell.real, help);
+  EXPECT_TRUE(IsWindow(window.hwnd()));
+  DestroyWindow(window.hwnd());
+}
+
+TEST(HelpTest, SystemShellOpensTheFileInAWindowTitledFromTheFile) {
+  SKIP_WITHOUT_HELP_FILE();
+  SystemShell shell;
+  const HWND help = shell.htmlHelp(nullptr, helpFilePath(), kDisplayTopic, 0);
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(IsWindow(help));
+  DWORD process = 0;
+  GetWindowThreadProcessId(help, &process);
+  EXPECT_EQ(process, GetCurrentProcessId());
+  pumpFor(200);
+  // The caption comes from the window definition inside the file: the help system read it.
+  EXPECT_EQ(titleOf(help), L"Corvel Editor Zozi Help");
+  closeHelp(shell, help);
+}
+
+// Without this the test above could pass on a help system that opens a window for anything.
+TEST(HelpTest, SystemShellOpensNoWindowForAMissingFile) {
+  SystemShell shell;
+  const std::wstring missing = exeFolder() + L"No_Such_Help_File.chm";
+  ASSERT_FALSE(fileExists(missing));
+  const HWND help = shell.htmlHelp(nullptr, missing, kDisplayTopic, 0);
+  EXPECT_EQ(help, nullptr);
+  if (help) closeHelp(shell, help);
+}
+
+TEST(HelpTest, TheFileIsACompiledHelpFileThatListsEveryPage) {
+  SKIP_WITHOUT_HELP_FILE();
+  ASSERT_TRUE(fileExists(helpFilePath())) << "the build did not put the help file beside the tests";
+  const std::string bytes = readFile(helpFilePath());
+  ASSERT_GE(bytes.size(), 0x60u);
+  EXPECT_EQ(bytes.substr(0, 4), "ITSF");
+  std::uint32_t version = 0;
+  std::memcpy(&version, bytes.data() + 4, sizeof version);
+  EXPECT_EQ(version, 3u);
+  // The file's directory names each file with its path inside the file.
+  for (const char* name : kPages) {
+    EXPECT_NE(bytes.find(std::string("/") + name), std::string::npos) << name;
+  }
+  for (const char* name : kOtherFiles) {
+    EXPECT_NE(bytes.find(std::string("/") + name), std::string::npos) << name;
+  }
+  for (const char* internal : {"/#SYSTEM", "/#WINDOWS", "/#TOPICS", "/$WWKeywordLinks/"}) {
+    EXPECT_NE(bytes.find(internal), std::string::npos) << internal;
+  }
+}
+
+class ComScope {
+ public:
+  ComScope() : hr_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  ~ComScope() {
+    if (SUCCEEDED(hr_)) CoUninitialize();
+  }
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+
+ private:
+  HRESULT hr_;
+};
+
+template <typename T>
+struct Released {
+  T* p = nullptr;
+  ~Released() {
+    if (p) p->Release();
+  }
+};
+
+// The text of one file inside the help file, decompressed by the system's own reader; empty
+// when the file holds no such name.
+std::string readInside(IStorage* storage, const char* name) {
+  const std::wstring wide(name, name + std::strlen(name));
+  Released<IStream> stream;
+  if (FAILED(storage->OpenStream(wide.c_str(), nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0,
+                                 &stream.p))) {
+    return {};
+  }
+  std::string text;
+  char buffer[4096];
+  ULONG got = 0;
+  while (SUCCEEDED(stream.p->Read(buffer, sizeof buffer, &got)) && got > 0) {
+    text.append(buffer, got);
+  }
+  return text;
+}
+
+// Collapses line breaks and runs of spaces, as the page shows them.
+std::string flattened(std::string text) {
+  std::replace(text.begin(), text.end(), '\r', ' ');
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  std::string out;
+  for (char c : text) {
+    if (c == ' ' && !out.empty() && out.back() == ' ') continue;
+    out += c;
+  }
+  return out;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = text.find(kLineBreak, start);
+    lines.push_back(text.substr(start, end - start));
+    if (end == std::string::npos) break;
+    start = end + std::strlen(kLineBreak);
+  }
+  return lines;
+}
+
+TEST(HelpTest, EveryPageReadsBackWithTheProgramsOwnTexts) {
+  SKIP_WITHOUT_HELP_FILE();
+  ComScope com;
+  Released<IITStorage> its;
+  ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(kClsidITStorage, nullptr, CLSCTX_INPROC_SERVER,
+                                            kIidITStorage, reinterpret_cast<void**>(&its.p)));
+  const std::wstring path = helpFilePath();
+  Released<IStorage> storage;
+  ASSERT_HRESULT_SUCCEEDED(its.p->StgOpenStorage(
+      path.c_str(), nullptr, STGM_READ | STGM_SHARE_DENY_WRITE, nullptr, 0, &storage.p));
+
+  std::string all;
+  for (const char* name : kPages) {
+    const std::string page = readInside(storage.p, name);
+    EXPECT_NE(page.find("<title>"), std::string::npos) << name << " is missing or no page";
+    EXPECT_NE(page.find("</html>"), std::string::npos) << name << " is cut short";
+    EXPECT_NE(page.find("href=\"style.css\""), std::string::npos) << name;
+    // Nothing from outside the file: the help must work offline and from any folder.
+    EXPECT_EQ(page.find("<script"), std::string::npos) << name;
+    EXPECT_EQ(page.find("src=\"http"), std::string::npos) << name;
+    EXPECT_EQ(page.find("href=\"http"), std::string::npos) << name;
+    all += flattened(page) + "\n";
+  }
+  EXPECT_NE(readInside(storage.p, "style.css").find("font-family"), std::string::npos);
+  const std::string contents = readInside(storage.p, "toc.hhc");
+  for (const char* name : kPages) {
+    EXPECT_NE(contents.find(std::string("\"") + name + "\""), std::string::npos)
+        << name << " is not in the table of contents";
+  }
+
+  // Both statement forms, as Proceed writes them.
+  EXPECT_NE(all.find("taskHint [localize \"Write your text here ...\", [1.0, 1.0, 1.0, 1.0], "
+                     "\"taskNew\"]; "),
+            std::string::npos);
+  EXPECT_NE(all.find("taskHint [\"Write your text here ...\", [0.0, 1.0, 0.0, 1.0], "
+                     "\"taskDone\"]; "),
+            std::string::npos);
+  // The warnings and questions the reader may meet, word for word as the program shows them.
+  std::vector<std::string> lines;
+  for (const Notice& notice :
+       {emptyMessageWarning(ProceedTrigger::Button), emptyMessageWarning(ProceedTrigger::Menu),
+        rejectedKeyWarning(), clipboardBusyWarning(), exitQuestion(), clearLogQuestion()}) {
+    for (const std::string& line : linesOf(notice.text)) lines.push_back(line);
+  }
+  lines.push_back(linesOf(copiedNotice().text).front());
+  for (const std::string& line : lines) {
+    EXPECT_NE(all.find(line), std::string::npos) << "not in the help: " << line;
+  }
+  // The facts a reader comes for.
+  for (const char* fact :
+       {"Restore Corvel Editor Zozi", "Corvel_Editor_Zazo_Help.chm", "0.75", "taskCurrent",
+        "taskFailed", "Canceled writes &quot;taskFailed&quot;", "F1",
+        "Ctrl</span>+<span "
+        "class=\"key\">M",
+        "Ctrl</span>+<span class=\"key\">C"}) {
+    EXPECT_NE(all.find(fact), std::string::npos) << "not in the help: " << fact;
+  }
+}
+
+}  // namespace
+}  // namespace zozi::test

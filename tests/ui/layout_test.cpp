@@ -1,0 +1,212 @@
+// Both windows at the screen scale they run at: every control at its place in the layout,
+// fonts at their point sizes, captions that fit, and names a screen reader can find. The test
+// command runs this at 96, 120, 144 and 192 dpi (ZOZI_EXPECTED_DPI names the scale).
+#include <windows.h>
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "fake_shell.h"
+#include "layout.h"
+#include "main_window.h"
+#include "pump.h"
+
+namespace zozi::test {
+namespace {
+
+using namespace zozi::ui;
+
+UINT expectedDpi(UINT actual) {
+  const char* value = std::getenv("ZOZI_EXPECTED_DPI");
+  return value ? static_cast<UINT>(std::atoi(value)) : actual;
+}
+
+LOGFONTW fontOf(HWND control) {
+  LOGFONTW font{};
+  auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  GetObjectW(handle, sizeof font, &font);
+  return font;
+}
+
+int centipointsFor(FontRole role) {
+  switch (role) {
+    case FontRole::Frame:
+    case FontRole::Small:
+      return 825;
+    case FontRole::Title:
+      return 1200;
+    case FontRole::Window:
+      break;
+  }
+  return 975;
+}
+
+// Width the caption needs in pixels, with the control's own font.
+int captionWidth(HWND control) {
+  const std::wstring text = textOf(control);
+  HDC dc = GetDC(control);
+  auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return size.cx;
+}
+
+// Checks one window against its table at a scale.
+void expectLaidOut(HWND window, std::span<const ControlSpec> table, SIZE clientTwips, UINT dpi) {
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, twipsToPixels(clientTwips.cx, dpi));
+  EXPECT_EQ(client.bottom, twipsToPixels(clientTwips.cy, dpi));
+  const int glyph = MulDiv(13 + 6, static_cast<int>(dpi), 96);  // check mark and its gap
+  for (const auto& spec : table) {
+    SCOPED_TRACE(std::string(spec.name, spec.name + wcslen(spec.name)));
+    HWND control = GetDlgItem(window, spec.id);
+    ASSERT_NE(control, nullptr);
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    const RECT want = controlRect(table, spec, dpi);
+    EXPECT_EQ(r.left, want.left);
+    EXPECT_EQ(r.top, want.top);
+    EXPECT_EQ(r.right, want.right);
+    EXPECT_EQ(r.bottom, want.bottom);
+
+    const LOGFONTW font = fontOf(control);
+    EXPECT_STREQ(font.lfFaceName, L"Calibri");
+    EXPECT_EQ(font.lfCharSet, EASTEUROPE_CHARSET);
+    EXPECT_EQ(font.lfHeight, fontHeight(centipointsFor(spec.font), dpi));
+    EXPECT_EQ(font.lfWeight, spec.font == FontRole::Title ? FW_BOLD : FW_NORMAL);
+
+    // No caption is cut: labels and frames hold their text, buttons with their borders,
+    // check boxes and options beside their mark.
+    const int width = want.right - want.left;
+    switch (spec.kind) {
+      case Kind::Label:
+      case Kind::Frame:
+        EXPECT_LE(captionWidth(control), width);
+        break;
+      case Kind::Button:
+        EXPECT_LE(captionWidth(control) + MulDiv(8, static_cast<int>(dpi), 96), width);
+        break;
+      case Kind::Check:
+      case Kind::Radio:
+        EXPECT_LE(captionWidth(control) + glyph, width);
+        break;
+      case Kind::Edit:
+      case Kind::MultiEdit:
+        break;
+    }
+  }
+}
+
+class LayoutTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    ASSERT_TRUE(window.create());
+    window.show(SW_SHOW);
+    pumpPending(window);
+  }
+
+  FakeShell shell;
+  MainWindow window{GetModuleHandleW(nullptr), shell, /*quitOnDestroy=*/false};
+};
+
+TEST_F(LayoutTest, MainWindowFollowsTheTableAtTheScreenScale) {
+  const UINT dpi = window.dpi();
+  EXPECT_EQ(dpi, expectedDpi(dpi));
+  expectLaidOut(window.hwnd(), mainControls(), kMainClient, dpi);
+}
+
+TEST_F(LayoutTest, AboutWindowFollowsTheTableAtTheScreenScale) {
+  SendMessageW(window.hwnd(), WM_COMMAND, kMnuAbout, 0);
+  HWND about = window.aboutHwnd();
+  ASSERT_NE(about, nullptr);
+  expectLaidOut(about, aboutControls(), kAboutClient, window.dpi());
+  SendMessageW(about, WM_CLOSE, 0, 0);
+}
+
+TEST_F(LayoutTest, MovingToAnotherScaleLaysOutAgainFromTheSameTable) {
+  const UINT from = window.dpi();
+  const UINT to = from == 144 ? 96 : 144;
+  RECT before{};
+  GetWindowRect(window.hwnd(), &before);
+  // The system suggests a frame of the new scale at the same place.
+  RECT suggested{before.left, before.top,
+                 before.left + MulDiv(before.right - before.left, static_cast<int>(to),
+                                      static_cast<int>(from)),
+                 before.top + MulDiv(before.bottom - before.top, static_cast<int>(to),
+                                     static_cast<int>(from))};
+  SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(to, to),
+               reinterpret_cast<LPARAM>(&suggested));
+  pumpPending(window);
+  EXPECT_EQ(window.dpi(), to);
+  RECT after{};
+  GetWindowRect(window.hwnd(), &after);
+  EXPECT_EQ(after.left, suggested.left);
+  EXPECT_EQ(after.top, suggested.top);
+  // Positions and fonts follow the new scale; captions are measured with fonts made for it.
+  for (const auto& spec : mainControls()) {
+    SCOPED_TRACE(std::string(spec.name, spec.name + wcslen(spec.name)));
+    HWND control = window.control(spec.id);
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, window.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    const RECT want = controlRect(mainControls(), spec, to);
+    EXPECT_EQ(r.left, want.left);
+    EXPECT_EQ(r.bottom, want.bottom);
+    EXPECT_EQ(fontOf(control).lfHeight, fontHeight(centipointsFor(spec.font), to));
+  }
+  RECT client{};
+  GetClientRect(window.hwnd(), &client);
+  EXPECT_EQ(client.right, twipsToPixels(kMainClient.cx, to));
+  EXPECT_EQ(client.bottom, twipsToPixels(kMainClient.cy, to));
+}
+
+// A screen reader names a text box after the frame or label made just before it.
+TEST_F(LayoutTest, EveryTextBoxIsNamedByItsFrameOrLabel) {
+  const struct {
+    int id;
+    const wchar_t* name;
+  } boxes[] = {{kEntryText, L"Task Hint text"}, {kRedText, L"Red"},
+               {kGreenText, L"Green"},          {kBlueText, L"Blue"},
+               {kAlphaText, L"Alpha"},          {kDebugText, L"Debug log"}};
+  CoInitialize(nullptr);
+  for (const auto& box : boxes) {
+    HWND edit = window.control(box.id);
+    HWND label = GetWindow(edit, GW_HWNDPREV);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(textOf(label), box.name);
+    // Where the accessibility layer answers with a name, it must be this one.
+    IAccessible* accessible = nullptr;
+    if (SUCCEEDED(AccessibleObjectFromWindow(edit, static_cast<DWORD>(OBJID_CLIENT),
+                                             IID_IAccessible,
+                                             reinterpret_cast<void**>(&accessible))) &&
+        accessible) {
+      VARIANT self;
+      VariantInit(&self);
+      self.vt = VT_I4;
+      self.lVal = CHILDID_SELF;
+      BSTR name = nullptr;
+      if (accessible->get_accName(self, &name) == S_OK && name) {
+        std::printf("accessible name of %ls: %ls\n", box.name, name);
+        EXPECT_EQ(std::wstring(name, SysStringLen(name)), box.name);
+        SysFreeString(name);
+      }
+      accessible->Release();
+    }
+  }
+  CoUninitialize();
+}
+
+}  // namespace
+}  // namespace zozi::test
