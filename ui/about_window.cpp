@@ -113,11 +113,11 @@ void AboutWindow::buildFonts() {
   windowFont_.reset(createCalibri(975, FW_NORMAL, dpi_));
   titleFont_.reset(createCalibri(1200, FW_BOLD, dpi_));
   smallFont_.reset(createCalibri(825, FW_NORMAL, dpi_));
-  for (const auto& spec : aboutControls()) {
-    HFONT font = spec.font == FontRole::Title   ? titleFont_.get()
-                 : spec.font == FontRole::Small ? smallFont_.get()
-                                                : windowFont_.get();
-    SendMessageW(GetDlgItem(hwnd_, spec.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  for (const auto& row : aboutControls()) {
+    HFONT font = row.font == FontRole::Title   ? titleFont_.get()
+                 : row.font == FontRole::Small ? smallFont_.get()
+                                               : windowFont_.get();
+    SendMessageW(GetDlgItem(hwnd_, row.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
 }
 

@@ -110,24 +110,24 @@ std::span<const ControlSpec> mainControls() { return kMain; }
 std::span<const ControlSpec> aboutControls() { return kAbout; }
 
 const ControlSpec* findSpec(std::span<const ControlSpec> table, int id) {
-  for (const auto& spec : table) {
-    if (spec.id == id) return &spec;
+  for (const auto& row : table) {
+    if (row.id == id) return &row;
   }
   return nullptr;
 }
 
-RECT controlRect(std::span<const ControlSpec> table, const ControlSpec& spec, UINT dpi) {
-  int left = spec.left;
-  int top = spec.top;
-  if (spec.frameId != 0) {
-    if (const ControlSpec* frame = findSpec(table, spec.frameId)) {
+RECT controlRect(std::span<const ControlSpec> table, const ControlSpec& row, UINT dpi) {
+  int left = row.left;
+  int top = row.top;
+  if (row.frameId != 0) {
+    if (const ControlSpec* frame = findSpec(table, row.frameId)) {
       left += frame->left;
       top += frame->top;
     }
   }
   // Edges are converted, not sizes, so neighbours that touch in twips touch in pixels.
   return RECT{twipsToPixels(left, dpi), twipsToPixels(top, dpi),
-              twipsToPixels(left + spec.width, dpi), twipsToPixels(top + spec.height, dpi)};
+              twipsToPixels(left + row.width, dpi), twipsToPixels(top + row.height, dpi)};
 }
 
 }  // namespace zozi::ui

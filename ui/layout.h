@@ -95,7 +95,7 @@ const ControlSpec* findSpec(std::span<const ControlSpec> table, int id);
 inline int twipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
 
 // A control's rectangle in client pixels at a scale (frame offsets applied).
-RECT controlRect(std::span<const ControlSpec> table, const ControlSpec& spec, UINT dpi);
+RECT controlRect(std::span<const ControlSpec> table, const ControlSpec& row, UINT dpi);
 
 // Font height in pixels for a size in hundredths of a point.
 inline int fontHeight(int centipoints, UINT dpi) {

@@ -236,9 +236,9 @@ void MainWindow::createControls() {
 void MainWindow::buildFonts() {
   windowFont_.reset(createCalibri(975, FW_NORMAL, dpi_));
   frameFont_.reset(createCalibri(825, FW_NORMAL, dpi_));
-  for (const auto& spec : mainControls()) {
-    HFONT font = spec.font == FontRole::Frame ? frameFont_.get() : windowFont_.get();
-    SendMessageW(control(spec.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  for (const auto& row : mainControls()) {
+    HFONT font = row.font == FontRole::Frame ? frameFont_.get() : windowFont_.get();
+    SendMessageW(control(row.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
 }
 
@@ -249,14 +249,14 @@ void MainWindow::createTooltips() {
                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
   if (!tooltip_) return;
-  for (const auto& spec : mainControls()) {
-    if (!spec.tooltip) continue;
+  for (const auto& row : mainControls()) {
+    if (!row.tooltip) continue;
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control(spec.id));
-    tool.lpszText = const_cast<wchar_t*>(spec.tooltip);
+    tool.uId = reinterpret_cast<UINT_PTR>(control(row.id));
+    tool.lpszText = const_cast<wchar_t*>(row.tooltip);
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
@@ -418,9 +418,9 @@ LRESULT MainWindow::onControlColor(HDC dc, HWND child, bool isStatic) {
     SetTextColor(dc, GetSysColor(IsWindowEnabled(child) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
   }
-  const ControlSpec* spec = findSpec(mainControls(), id);
-  if (isStatic && spec && spec->kind == Kind::Label && spec->textColor != CLR_INVALID) {
-    SetTextColor(dc, spec->textColor);
+  const ControlSpec* row = findSpec(mainControls(), id);
+  if (isStatic && row && row->kind == Kind::Label && row->textColor != CLR_INVALID) {
+    SetTextColor(dc, row->textColor);
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
   }

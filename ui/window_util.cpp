@@ -20,9 +20,9 @@ struct ClassAndStyle {
   DWORD exStyle;
 };
 
-ClassAndStyle classFor(const ControlSpec& spec) {
+ClassAndStyle classFor(const ControlSpec& row) {
   constexpr DWORD base = WS_CHILD | WS_VISIBLE;
-  switch (spec.kind) {
+  switch (row.kind) {
     case Kind::Frame:
       return {L"BUTTON", base | BS_GROUPBOX | WS_CLIPSIBLINGS | WS_GROUP, 0};
     case Kind::Edit:
@@ -36,7 +36,7 @@ ClassAndStyle classFor(const ControlSpec& spec) {
     case Kind::Check:
       return {L"BUTTON", base | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0};
     case Kind::Radio:
-      return {L"BUTTON", base | WS_TABSTOP | BS_AUTORADIOBUTTON | (spec.startsGroup ? WS_GROUP : 0),
+      return {L"BUTTON", base | WS_TABSTOP | BS_AUTORADIOBUTTON | (row.startsGroup ? WS_GROUP : 0),
               0};
     case Kind::Button:
       return {L"BUTTON", base | WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0};
@@ -67,13 +67,13 @@ HFONT createCalibri(int centipoints, int weight, UINT dpi) {
 }
 
 void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table) {
-  for (const auto& spec : table) {
-    const ClassAndStyle cs = classFor(spec);
+  for (const auto& row : table) {
+    const ClassAndStyle cs = classFor(row);
     HWND control =
-        CreateWindowExW(cs.exStyle, cs.className, spec.text, cs.style, 0, 0, 0, 0, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+        CreateWindowExW(cs.exStyle, cs.className, row.text, cs.style, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
     // No text box cuts a long text at the default 32,767 characters.
-    if (control && (spec.kind == Kind::Edit || spec.kind == Kind::MultiEdit)) {
+    if (control && (row.kind == Kind::Edit || row.kind == Kind::MultiEdit)) {
       SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
     }
   }
@@ -81,10 +81,10 @@ void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec
 
 void layoutControls(HWND parent, std::span<const ControlSpec> table, UINT dpi) {
   HDWP batch = BeginDeferWindowPos(static_cast<int>(table.size()));
-  for (const auto& spec : table) {
-    HWND control = GetDlgItem(parent, spec.id);
+  for (const auto& row : table) {
+    HWND control = GetDlgItem(parent, row.id);
     if (!control) continue;
-    const RECT r = controlRect(table, spec, dpi);
+    const RECT r = controlRect(table, row, dpi);
     const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (batch) {
       batch = DeferWindowPos(batch, control, nullptr, r.left, r.top, r.right - r.left,

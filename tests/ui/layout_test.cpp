@@ -66,14 +66,14 @@ void expectLaidOut(HWND window, std::span<const ControlSpec> table, SIZE clientT
   EXPECT_EQ(client.right, twipsToPixels(clientTwips.cx, dpi));
   EXPECT_EQ(client.bottom, twipsToPixels(clientTwips.cy, dpi));
   const int glyph = MulDiv(13 + 6, static_cast<int>(dpi), 96);  // check mark and its gap
-  for (const auto& spec : table) {
-    SCOPED_TRACE(std::string(spec.name, spec.name + wcslen(spec.name)));
-    HWND control = GetDlgItem(window, spec.id);
+  for (const auto& row : table) {
+    SCOPED_TRACE(std::string(row.name, row.name + wcslen(row.name)));
+    HWND control = GetDlgItem(window, row.id);
     ASSERT_NE(control, nullptr);
     RECT r{};
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-    const RECT want = controlRect(table, spec, dpi);
+    const RECT want = controlRect(table, row, dpi);
     EXPECT_EQ(r.left, want.left);
     EXPECT_EQ(r.top, want.top);
     EXPECT_EQ(r.right, want.right);
@@ -82,13 +82,13 @@ void expectLaidOut(HWND window, std::span<const ControlSpec> table, SIZE clientT
     const LOGFONTW font = fontOf(control);
     EXPECT_STREQ(font.lfFaceName, L"Calibri");
     EXPECT_EQ(font.lfCharSet, EASTEUROPE_CHARSET);
-    EXPECT_EQ(font.lfHeight, fontHeight(centipointsFor(spec.font), dpi));
-    EXPECT_EQ(font.lfWeight, spec.font == FontRole::Title ? FW_BOLD : FW_NORMAL);
+    EXPECT_EQ(font.lfHeight, fontHeight(centipointsFor(row.font), dpi));
+    EXPECT_EQ(font.lfWeight, row.font == FontRole::Title ? FW_BOLD : FW_NORMAL);
 
     // No caption is cut: labels and frames hold their text, buttons with their borders,
     // check boxes and options beside their mark.
     const int width = want.right - want.left;
-    switch (spec.kind) {
+    switch (row.kind) {
       case Kind::Label:
       case Kind::Frame:
         EXPECT_LE(captionWidth(control), width);
@@ -155,16 +155,16 @@ TEST_F(LayoutTest, MovingToAnotherScaleLaysOutAgainFromTheSameTable) {
   EXPECT_EQ(after.left, suggested.left);
   EXPECT_EQ(after.top, suggested.top);
   // Positions and fonts follow the new scale; captions are measured with fonts made for it.
-  for (const auto& spec : mainControls()) {
-    SCOPED_TRACE(std::string(spec.name, spec.name + wcslen(spec.name)));
-    HWND control = window.control(spec.id);
+  for (const auto& row : mainControls()) {
+    SCOPED_TRACE(std::string(row.name, row.name + wcslen(row.name)));
+    HWND control = window.control(row.id);
     RECT r{};
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, window.hwnd(), reinterpret_cast<POINT*>(&r), 2);
-    const RECT want = controlRect(mainControls(), spec, to);
+    const RECT want = controlRect(mainControls(), row, to);
     EXPECT_EQ(r.left, want.left);
     EXPECT_EQ(r.bottom, want.bottom);
-    EXPECT_EQ(fontOf(control).lfHeight, fontHeight(centipointsFor(spec.font), to));
+    EXPECT_EQ(fontOf(control).lfHeight, fontHeight(centipointsFor(row.font), to));
   }
   RECT client{};
   GetClientRect(window.hwnd(), &client);
