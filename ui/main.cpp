@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include "main_window.h"
 #include "message_loop.h"
 #include "shell.h"
@@ -16,3 +18,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   main.show(showCommand);
   return zozi::ui::runMessageLoop(main);
 }
+
+#if defined(__GLIBCXX__)
+// libstdc++'s default terminate handler prints the exception's demangled type, which links in
+// the whole demangler. A GUI program has nowhere to print it: end at once instead.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
+#endif
