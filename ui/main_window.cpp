@@ -182,6 +182,11 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
       onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
+    case WM_ENDSESSION:
+      // Logging off or shutting down unloads the window like any other close, so the unload
+      // step still removes the tray icon.
+      if (wParam) DestroyWindow(hwnd_);
+      return 0;
     case WM_DESTROY:
       onDestroy();
       return 0;
