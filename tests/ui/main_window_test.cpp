@@ -776,6 +776,19 @@ TEST_F(MainWindowTest, CloseFromTheSystemUnloadsWithoutAQuestion) {
   EXPECT_EQ(shell.trayCalls[0].message, static_cast<DWORD>(NIM_DELETE));
 }
 
+TEST_F(MainWindowTest, EndOfTheSessionUnloadsWithoutAQuestionAndRemovesTheIcon) {
+  const HWND main = window.hwnd();
+  SendMessageW(window.hwnd(), WM_COMMAND, kMnuMinimize, 0);
+  SendMessageW(main, WM_QUERYENDSESSION, 0, 0);
+  SendMessageW(main, WM_ENDSESSION, TRUE, 0);
+  pumpPending(window);
+  EXPECT_FALSE(IsWindow(main));
+  EXPECT_TRUE(shell.boxes.empty());
+  ASSERT_EQ(shell.trayCalls.size(), 2u);
+  EXPECT_EQ(shell.trayCalls[1].message, static_cast<DWORD>(NIM_DELETE));
+  EXPECT_EQ(shell.trayCalls[1].data.hWnd, main);
+}
+
 TEST_F(MainWindowTest, ClipboardRightAfterStartCopiesTheHintAndTellsSo) {
   putOnClipboard(L"stale");
   click(window, item(kClipboardButton));
