@@ -98,6 +98,16 @@ std::wstring clipboardText() {
   return text;
 }
 
+void putOnClipboard(const std::wstring& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(block);
+  if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
+  CloseClipboard();
+}
+
 TEST(EndToEnd, ComposesCopiesAndQuits) {
   std::wstring command = L"\"" + programPath() + L"\"";
   STARTUPINFOW startup{};
@@ -126,10 +136,27 @@ TEST(EndToEnd, ComposesCopiesAndQuits) {
   EXPECT_EQ(textOf(GetDlgItem(main, kDebugText)), statement);
 
   // The copy ends in a notice, which blocks the button's handler until answered.
+  const std::wstring copied =
+      L"Generated data were copied to the clipboard.\r\n"
+      L"Use Ctrl+V to paste this code into the your script.";
   PostMessageW(GetDlgItem(main, kClipboardButton), BM_CLICK, 0, 0);
-  EXPECT_EQ(answerMessageBox(process.dwProcessId, IDOK),
-            L"Generated data were copied to the clipboard.\r\n"
-            L"Use Ctrl+V to paste this code into the your script.");
+  EXPECT_EQ(answerMessageBox(process.dwProcessId, IDOK), copied);
+  EXPECT_EQ(clipboardText(), statement);
+
+  // Real keystrokes: Ctrl+C typed in the message field copies the whole output box.
+  putOnClipboard(L"stale");
+  SetForegroundWindow(main);
+  ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == main; }));
+  INPUT keys[4]{};
+  for (auto& key : keys) key.type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = VK_CONTROL;
+  keys[1].ki.wVk = 'C';
+  keys[2].ki.wVk = 'C';
+  keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
+  keys[3].ki.wVk = VK_CONTROL;
+  keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  ASSERT_EQ(SendInput(4, keys, sizeof(INPUT)), 4u);
+  EXPECT_EQ(answerMessageBox(process.dwProcessId, IDOK), copied);
   EXPECT_EQ(clipboardText(), statement);
 
   // Exit asks first: No keeps the program, Yes ends it.
