@@ -7,9 +7,13 @@
 #include <functional>
 #include <string>
 
+#include "program_path.h"
+
 #include "layout.h"
 
 namespace {
+
+using zozi::test::programPath;
 
 using zozi::ui::kClipboardButton;
 using zozi::ui::kDebugText;
@@ -75,14 +79,6 @@ std::wstring answerMessageBox(DWORD process, int button) {
                reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
   EXPECT_TRUE(waitFor([&] { return !IsWindow(box); }));
   return text;
-}
-
-std::wstring programPath() {
-  wchar_t path[MAX_PATH]{};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  folder.resize(folder.find_last_of(L"\\/") + 1);
-  return folder + L"..\\ui\\CorvelEditorZozi.exe";
 }
 
 std::wstring clipboardText() {

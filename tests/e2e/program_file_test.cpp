@@ -7,15 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "program_path.h"
+
 namespace {
 
-std::wstring programPath() {
-  wchar_t path[MAX_PATH]{};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  folder.resize(folder.find_last_of(L"\\/") + 1);
-  return folder + L"..\\ui\\CorvelEditorZozi.exe";
-}
+using zozi::test::programPath;
 
 class ProgramFile : public ::testing::Test {
  protected:
