@@ -20,6 +20,22 @@ cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j"$jobs"
 ctest --preset sanitize || status=1
 
+echo "== Fuzzing the core"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$jobs"
+# From a copy of the committed seeds, so what the run finds stays out of the repository; a
+# crashing input is saved under build/fuzz/.
+fuzz_corpus=$(mktemp -d)
+cp tests/fuzz/corpus/* "$fuzz_corpus/"
+if build/fuzz/tests/fuzz/core_fuzz -max_total_time="${ZOZI_FUZZ_SECONDS:-60}" \
+  -print_final_stats=1 -artifact_prefix=build/fuzz/ "$fuzz_corpus" >build/fuzz/fuzz.log 2>&1; then
+  grep -E '^stat::(number_of_executed_units|new_units_added)' build/fuzz/fuzz.log
+else
+  tail -n 40 build/fuzz/fuzz.log
+  status=1
+fi
+rm -rf "$fuzz_corpus"
+
 echo "== Windows, under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$jobs"

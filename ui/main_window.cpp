@@ -20,6 +20,7 @@ constexpr std::array<int, kPresetCount> kPresetIds = {kWhiteRadio, kGreenRadio, 
 constexpr std::array<int, 5> kIconIds = {kNewRadio, kCurrentRadio, kDoneRadio, kFailedRadio,
                                          kCanceledRadio};
 constexpr UINT kHtmlHelpDisplayTopic = 0;  // HH_DISPLAY_TOPIC
+constexpr UINT kCreateTooltipsMessage = WM_APP + 1;
 
 // Index of an id in one of the tables above, or -1.
 template <std::size_t N>
@@ -121,6 +122,8 @@ void MainWindow::show(int showCommand) {
   ShowWindow(hwnd_, showCommand);
   UpdateWindow(hwnd_);
   SetFocus(control(kEntryText));
+  // The tooltips are not needed to draw the window: they are made once it is on screen.
+  if (!tooltip_) PostMessageW(hwnd_, kCreateTooltipsMessage, 0, 0);
 }
 
 LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam,
@@ -179,6 +182,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SetFocus(control(kEntryText));
       }
       return 0;
+    case kCreateTooltipsMessage:
+      if (!tooltip_) createTooltips();
+      return 0;
     case WM_DPICHANGED:
       onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
@@ -211,12 +217,11 @@ void MainWindow::createControls() {
   if (smallIcon_) {
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
   }
-  ui::createControls(hwnd_, instance_, mainControls());
+  // The controls are made in place with their fonts: no second pass over them before first show.
+  createFonts();
+  ui::createControls(hwnd_, instance_, mainControls(), dpi_, fontFor, this);
   for (int id : kComponentIds) SetWindowSubclass(control(id), componentFieldProc, 0, 0);
   SetWindowSubclass(control(kDebugText), debugTextProc, 0, 0);
-  buildFonts();
-  layout();
-  createTooltips();
 
   // The layout's starting values; the rules' records start the same way.
   CheckDlgButton(hwnd_, kLocalizedText, BST_CHECKED);
@@ -238,12 +243,20 @@ void MainWindow::createControls() {
   placeCentred(hwnd_, kMainClient, dpi_);
 }
 
-void MainWindow::buildFonts() {
+void MainWindow::createFonts() {
   windowFont_.reset(createCalibri(975, FW_NORMAL, dpi_));
   frameFont_.reset(createCalibri(825, FW_NORMAL, dpi_));
+}
+
+HFONT MainWindow::fontFor(const ControlSpec& row, void* self) {
+  const auto* window = static_cast<const MainWindow*>(self);
+  return row.font == FontRole::Frame ? window->frameFont_.get() : window->windowFont_.get();
+}
+
+void MainWindow::buildFonts() {
+  createFonts();
   for (const auto& row : mainControls()) {
-    HFONT font = row.font == FontRole::Frame ? frameFont_.get() : windowFont_.get();
-    SendMessageW(control(row.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(control(row.id), WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(row, this)), FALSE);
   }
 }
 
@@ -402,10 +415,11 @@ void MainWindow::syncOptionTabStops() {
   const auto sync = [this](const auto& ids) {
     for (int id : ids) {
       HWND option = control(id);
-      LONG_PTR style = GetWindowLongPtrW(option, GWL_STYLE);
-      style = IsDlgButtonChecked(hwnd_, id) == BST_CHECKED ? (style | WS_TABSTOP)
-                                                           : (style & ~WS_TABSTOP);
-      SetWindowLongPtrW(option, GWL_STYLE, style);
+      const LONG_PTR style = GetWindowLongPtrW(option, GWL_STYLE);
+      const LONG_PTR wanted = IsDlgButtonChecked(hwnd_, id) == BST_CHECKED ? (style | WS_TABSTOP)
+                                                                           : (style & ~WS_TABSTOP);
+      // Only a change is written: each write is a round trip and two messages to the option.
+      if (wanted != style) SetWindowLongPtrW(option, GWL_STYLE, wanted);
     }
   };
   sync(kPresetIds);

@@ -80,6 +80,8 @@ class MainWindow {
   void createControls();
   void createMenu();
   void createTooltips();
+  void createFonts();
+  static HFONT fontFor(const ControlSpec& row, void* self);
   void buildFonts();
   void layout();
   void readComponentTexts();

@@ -10,6 +10,7 @@ SystemShell::SystemShell() = default;
 
 SystemShell::~SystemShell() {
   if (helpLibrary_) FreeLibrary(helpLibrary_);
+  if (shellLibrary_) FreeLibrary(shellLibrary_);
 }
 
 int SystemShell::messageBox(HWND owner, const std::wstring& text, const std::wstring& title,
@@ -52,7 +53,16 @@ HWND SystemShell::htmlHelp(HWND caller, const std::wstring& file, UINT command, 
 }
 
 BOOL SystemShell::notifyIcon(DWORD message, NOTIFYICONDATAA* data) {
-  return Shell_NotifyIconA(message, data);
+  if (!shellLibrary_) {
+    // The shell's library is large and only the tray needs it: loaded at the first tray call,
+    // not at start, from the system folder only.
+    shellLibrary_ = LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!shellLibrary_) return FALSE;
+    notifyIconA_ = reinterpret_cast<NotifyIconFn>(
+        reinterpret_cast<void*>(GetProcAddress(shellLibrary_, "Shell_NotifyIconA")));
+  }
+  if (!notifyIconA_) return FALSE;
+  return notifyIconA_(message, data);
 }
 
 }  // namespace zozi::ui

@@ -40,6 +40,9 @@ class SystemShell final : public Shell {
   using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
   HMODULE helpLibrary_ = nullptr;  // loaded at the first help call, not at start
   HtmlHelpFn htmlHelpW_ = nullptr;
+  using NotifyIconFn = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
+  HMODULE shellLibrary_ = nullptr;  // loaded at the first tray call, not at start
+  NotifyIconFn notifyIconA_ = nullptr;
 };
 
 }  // namespace zozi::ui

@@ -36,7 +36,9 @@ ClassAndStyle classFor(const ControlSpec& row) {
     case Kind::Check:
       return {L"BUTTON", base | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0};
     case Kind::Radio:
-      return {L"BUTTON", base | WS_TABSTOP | BS_AUTORADIOBUTTON | (row.startsGroup ? WS_GROUP : 0),
+      // Within an option group only the selected option takes part in tabbing; the first one
+      // starts selected, so the window need not change the others' styles before first show.
+      return {L"BUTTON", base | BS_AUTORADIOBUTTON | (row.startsGroup ? WS_GROUP | WS_TABSTOP : 0),
               0};
     case Kind::Button:
       return {L"BUTTON", base | WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0};
@@ -66,14 +68,22 @@ HFONT createCalibri(int centipoints, int weight, UINT dpi) {
                      DEFAULT_PITCH | FF_SWISS, L"Calibri");
 }
 
-void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table) {
+void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table, UINT dpi,
+                    HFONT (*fontFor)(const ControlSpec& row, void* context), void* context) {
   for (const auto& row : table) {
     const ClassAndStyle cs = classFor(row);
+    // Made in place: under Wine every move of a window is a round trip to the server.
+    const RECT r = dpi ? controlRect(table, row, dpi) : RECT{};
     HWND control =
-        CreateWindowExW(cs.exStyle, cs.className, row.text, cs.style, 0, 0, 0, 0, parent,
+        CreateWindowExW(cs.exStyle, cs.className, row.text, cs.style, r.left, r.top,
+                        r.right - r.left, r.bottom - r.top, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
+    if (!control) continue;
+    if (HFONT font = fontFor ? fontFor(row, context) : nullptr) {
+      SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
     // No text box cuts a long text at the default 32,767 characters.
-    if (control && (row.kind == Kind::Edit || row.kind == Kind::MultiEdit)) {
+    if (row.kind == Kind::Edit || row.kind == Kind::MultiEdit) {
       SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
     }
   }
@@ -110,23 +120,24 @@ void placeCentred(HWND hwnd, SIZE clientTwips, UINT dpi) {
   } else {
     AdjustWindowRectEx(&frame, style, hasMenu, exStyle);
   }
-  int outerWidth = frame.right - frame.left;
-  int outerHeight = frame.bottom - frame.top;
-  SetWindowPos(hwnd, nullptr, 0, 0, outerWidth, outerHeight,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // A menu bar that wraps, or a frame the estimate got wrong: correct by what is measured.
-  RECT client{};
-  GetClientRect(hwnd, &client);
-  outerWidth += width - (client.right - client.left);
-  outerHeight += height - (client.bottom - client.top);
-
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
   const RECT& work = monitor.rcWork;
-  const int x = work.left + ((work.right - work.left) - outerWidth) / 2;
-  const int y = work.top + ((work.bottom - work.top) - outerHeight) / 2;
-  SetWindowPos(hwnd, nullptr, x, y, outerWidth, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  const auto moveTo = [&](int outerWidth, int outerHeight) {
+    const int x = work.left + ((work.right - work.left) - outerWidth) / 2;
+    const int y = work.top + ((work.bottom - work.top) - outerHeight) / 2;
+    SetWindowPos(hwnd, nullptr, x, y, outerWidth, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  const int outerWidth = frame.right - frame.left;
+  const int outerHeight = frame.bottom - frame.top;
+  moveTo(outerWidth, outerHeight);
+  // A menu bar that wraps, or a frame the estimate got wrong: correct by what is measured.
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  const int dx = width - (client.right - client.left);
+  const int dy = height - (client.bottom - client.top);
+  if (dx != 0 || dy != 0) moveTo(outerWidth + dx, outerHeight + dy);
 }
 
 std::wstring windowText(HWND hwnd) {

@@ -16,8 +16,12 @@ UINT windowDpi(HWND hwnd);
 // Calibri at a size in hundredths of a point, Central European character set.
 HFONT createCalibri(int centipoints, int weight, UINT dpi);
 
-// Creates the table's controls as children of the window, in table order.
-void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table);
+// Creates the table's controls as children of the window, in table order. With a scale, each is
+// made in its place for it (otherwise layoutControls places them), and with fontFor, with the
+// font it returns for the row (nullptr: the system's).
+void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table,
+                    UINT dpi = 0, HFONT (*fontFor)(const ControlSpec& row, void* context) = nullptr,
+                    void* context = nullptr);
 
 // Places the table's controls for a scale.
 void layoutControls(HWND parent, std::span<const ControlSpec> table, UINT dpi);
