@@ -110,6 +110,9 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void AboutWindow::buildFonts() {
+  // The old fonts live until no control uses them any more.
+  const OwnedFont oldFonts[] = {std::move(windowFont_), std::move(titleFont_),
+                                std::move(smallFont_)};
   windowFont_.reset(createCalibri(975, FW_NORMAL, dpi_));
   titleFont_.reset(createCalibri(1200, FW_BOLD, dpi_));
   smallFont_.reset(createCalibri(825, FW_NORMAL, dpi_));

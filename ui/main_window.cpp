@@ -254,6 +254,9 @@ HFONT MainWindow::fontFor(const ControlSpec& row, void* self) {
 }
 
 void MainWindow::buildFonts() {
+  // The old fonts live until no control uses them any more.
+  OwnedFont oldWindowFont = std::move(windowFont_);
+  OwnedFont oldFrameFont = std::move(frameFont_);
   createFonts();
   for (const auto& row : mainControls()) {
     SendMessageW(control(row.id), WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(row, this)), FALSE);
