@@ -68,9 +68,8 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (smallIcon_) {
         SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
       }
-      createControls(hwnd_, instance_, aboutControls());
-      buildFonts();
-      layout();
+      fonts_ = ControlFonts(aboutControls(), dpi_);
+      createControls(hwnd_, instance_, aboutControls(), dpi_, fonts_);
       placeCentred(hwnd_, kAboutClient, dpi_);
       // The load step: the main window takes no input while this one is open.
       EnableWindow(main_, FALSE);
@@ -111,17 +110,8 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void AboutWindow::buildFonts() {
   // The old fonts live until no control uses them any more.
-  const OwnedFont oldFonts[] = {std::move(windowFont_), std::move(titleFont_),
-                                std::move(smallFont_)};
-  windowFont_.reset(createCalibri(975, FW_NORMAL, dpi_));
-  titleFont_.reset(createCalibri(1200, FW_BOLD, dpi_));
-  smallFont_.reset(createCalibri(825, FW_NORMAL, dpi_));
-  for (const auto& row : aboutControls()) {
-    HFONT font = row.font == FontRole::Title   ? titleFont_.get()
-                 : row.font == FontRole::Small ? smallFont_.get()
-                                               : windowFont_.get();
-    SendMessageW(GetDlgItem(hwnd_, row.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  }
+  const ControlFonts old = std::exchange(fonts_, ControlFonts(aboutControls(), dpi_));
+  applyFonts(hwnd_, aboutControls(), fonts_);
 }
 
 void AboutWindow::layout() { layoutControls(hwnd_, aboutControls(), dpi_); }

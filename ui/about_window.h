@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "handles.h"
+#include "window_util.h"
 
 namespace zozi::ui {
 
@@ -39,9 +40,7 @@ class AboutWindow {
   HICON smallIcon_;
   HWND hwnd_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-  OwnedFont windowFont_;
-  OwnedFont titleFont_;
-  OwnedFont smallFont_;
+  ControlFonts fonts_;
 };
 
 }  // namespace zozi::ui

@@ -218,8 +218,8 @@ void MainWindow::createControls() {
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
   }
   // The controls are made in place with their fonts: no second pass over them before first show.
-  createFonts();
-  ui::createControls(hwnd_, instance_, mainControls(), dpi_, fontFor, this);
+  fonts_ = ControlFonts(mainControls(), dpi_);
+  ui::createControls(hwnd_, instance_, mainControls(), dpi_, fonts_);
   for (int id : kComponentIds) SetWindowSubclass(control(id), componentFieldProc, 0, 0);
   SetWindowSubclass(control(kDebugText), debugTextProc, 0, 0);
 
@@ -243,24 +243,10 @@ void MainWindow::createControls() {
   placeCentred(hwnd_, kMainClient, dpi_);
 }
 
-void MainWindow::createFonts() {
-  windowFont_.reset(createCalibri(975, FW_NORMAL, dpi_));
-  frameFont_.reset(createCalibri(825, FW_NORMAL, dpi_));
-}
-
-HFONT MainWindow::fontFor(const ControlSpec& row, void* self) {
-  const auto* window = static_cast<const MainWindow*>(self);
-  return row.font == FontRole::Frame ? window->frameFont_.get() : window->windowFont_.get();
-}
-
 void MainWindow::buildFonts() {
   // The old fonts live until no control uses them any more.
-  OwnedFont oldWindowFont = std::move(windowFont_);
-  OwnedFont oldFrameFont = std::move(frameFont_);
-  createFonts();
-  for (const auto& row : mainControls()) {
-    SendMessageW(control(row.id), WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(row, this)), FALSE);
-  }
+  const ControlFonts old = std::exchange(fonts_, ControlFonts(mainControls(), dpi_));
+  applyFonts(hwnd_, mainControls(), fonts_);
 }
 
 void MainWindow::layout() { layoutControls(hwnd_, mainControls(), dpi_); }

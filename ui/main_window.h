@@ -12,6 +12,7 @@
 #include "layout.h"
 #include "main_state.h"
 #include "shell.h"
+#include "window_util.h"
 
 namespace zozi::ui {
 
@@ -80,8 +81,6 @@ class MainWindow {
   void createControls();
   void createMenu();
   void createTooltips();
-  void createFonts();
-  static HFONT fontFor(const ControlSpec& row, void* self);
   void buildFonts();
   void layout();
   void readComponentTexts();
@@ -101,8 +100,7 @@ class MainWindow {
   NOTIFYICONDATAA trayIconData_{};  // all zero until the first minimise
   bool inTray_ = false;
   UINT taskbarCreated_ = 0;
-  OwnedFont windowFont_;
-  OwnedFont frameFont_;
+  ControlFonts fonts_;
   OwnedIcon icon_;
   OwnedIcon smallIcon_;
   OwnedAccel accelerators_;

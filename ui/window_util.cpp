@@ -68,24 +68,48 @@ HFONT createCalibri(int centipoints, int weight, UINT dpi) {
                      DEFAULT_PITCH | FF_SWISS, L"Calibri");
 }
 
+ControlFonts::ControlFonts(std::span<const ControlSpec> table, UINT dpi) {
+  for (const auto& row : table) {
+    OwnedFont& font = fonts_[static_cast<std::size_t>(row.font)];
+    if (font) continue;
+    switch (row.font) {
+      case FontRole::Window:
+        font.reset(createCalibri(975, FW_NORMAL, dpi));
+        break;
+      case FontRole::Frame:
+      case FontRole::Small:
+        font.reset(createCalibri(825, FW_NORMAL, dpi));
+        break;
+      case FontRole::Title:
+        font.reset(createCalibri(1200, FW_BOLD, dpi));
+        break;
+    }
+  }
+}
+
 void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table, UINT dpi,
-                    HFONT (*fontFor)(const ControlSpec& row, void* context), void* context) {
+                    const ControlFonts& fonts) {
   for (const auto& row : table) {
     const ClassAndStyle cs = classFor(row);
     // Made in place: under Wine every move of a window is a round trip to the server.
-    const RECT r = dpi ? controlRect(table, row, dpi) : RECT{};
+    const RECT r = controlRect(table, row, dpi);
     HWND control =
         CreateWindowExW(cs.exStyle, cs.className, row.text, cs.style, r.left, r.top,
                         r.right - r.left, r.bottom - r.top, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
     if (!control) continue;
-    if (HFONT font = fontFor ? fontFor(row, context) : nullptr) {
-      SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    }
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.forRole(row.font)), FALSE);
     // No text box cuts a long text at the default 32,767 characters.
     if (row.kind == Kind::Edit || row.kind == Kind::MultiEdit) {
       SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
     }
+  }
+}
+
+void applyFonts(HWND parent, std::span<const ControlSpec> table, const ControlFonts& fonts) {
+  for (const auto& row : table) {
+    SendMessageW(GetDlgItem(parent, row.id), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(fonts.forRole(row.font)), FALSE);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "handles.h"
 #include "layout.h"
 
 namespace zozi::ui {
@@ -16,12 +17,24 @@ UINT windowDpi(HWND hwnd);
 // Calibri at a size in hundredths of a point, Central European character set.
 HFONT createCalibri(int centipoints, int weight, UINT dpi);
 
-// Creates the table's controls as children of the window, in table order. With a scale, each is
-// made in its place for it (otherwise layoutControls places them), and with fontFor, with the
-// font it returns for the row (nullptr: the system's).
-void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table,
-                    UINT dpi = 0, HFONT (*fontFor)(const ControlSpec& row, void* context) = nullptr,
-                    void* context = nullptr);
+// The fonts of a window's controls at one scale, one per role that its table uses.
+class ControlFonts {
+ public:
+  ControlFonts() = default;
+  ControlFonts(std::span<const ControlSpec> table, UINT dpi);
+  HFONT forRole(FontRole role) const { return fonts_[static_cast<std::size_t>(role)].get(); }
+
+ private:
+  OwnedFont fonts_[4];
+};
+
+// Creates the table's controls as children of the window, in table order, each in its place at
+// the scale and with its font: no second pass over them before the window is shown.
+void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table, UINT dpi,
+                    const ControlFonts& fonts);
+
+// Gives the table's controls their fonts (after a change of scale).
+void applyFonts(HWND parent, std::span<const ControlSpec> table, const ControlFonts& fonts);
 
 // Places the table's controls for a scale.
 void layoutControls(HWND parent, std::span<const ControlSpec> table, UINT dpi);
