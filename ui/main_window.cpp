@@ -20,7 +20,6 @@ constexpr std::array<int, kPresetCount> kPresetIds = {kWhiteRadio, kGreenRadio, 
 constexpr std::array<int, 5> kIconIds = {kNewRadio, kCurrentRadio, kDoneRadio, kFailedRadio,
                                          kCanceledRadio};
 constexpr UINT kHtmlHelpDisplayTopic = 0;  // HH_DISPLAY_TOPIC
-constexpr UINT kCreateTooltipsMessage = WM_APP + 1;
 
 // Index of an id in one of the tables above, or -1.
 template <std::size_t N>
@@ -122,8 +121,6 @@ void MainWindow::show(int showCommand) {
   ShowWindow(hwnd_, showCommand);
   UpdateWindow(hwnd_);
   SetFocus(control(kEntryText));
-  // The tooltips are not needed to draw the window: they are made once it is on screen.
-  if (!tooltip_) PostMessageW(hwnd_, kCreateTooltipsMessage, 0, 0);
 }
 
 LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam,
@@ -182,9 +179,11 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SetFocus(control(kEntryText));
       }
       return 0;
-    case kCreateTooltipsMessage:
+    case WM_SETCURSOR:
+      // The tooltips are made when the mouse first comes over the window (every control asks
+      // its parent here first), not before the window is shown: nothing needs them earlier.
       if (!tooltip_) createTooltips();
-      return 0;
+      break;
     case WM_DPICHANGED:
       onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;

@@ -378,6 +378,9 @@ TEST_F(MainWindowTest, ColourLabelsTooltipsAndTheOutputBoxLookAsLaidOut) {
         << label.id;
   }
 
+  // The tooltips come with the mouse: a control passes its WM_SETCURSOR to the window first.
+  SendMessageW(item(kProceedButton), WM_SETCURSOR, reinterpret_cast<WPARAM>(item(kProceedButton)),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   const HWND tooltip = tooltipOf(window.hwnd());
   ASSERT_NE(tooltip, nullptr);
   const struct {
