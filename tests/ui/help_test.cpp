@@ -129,16 +129,11 @@ class RealHelpShell : public FakeShell {
 // F1 first: the program must not have loaded the help system before its first help call.
 TEST(HelpTest, F1OpensTheFileBesideTheProgramAndLoadsTheHelpSystemOnlyThen) {
   SKIP_WITHOUT_HELP_FILE();
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-  InitCommonControlsEx(&controls);
   const bool loadedBefore = hhctrlLoaded();
 
   RealHelpShell shell;
   MainWindow window{GetModuleHandleW(nullptr), shell, /*quitOnDestroy=*/false};
-  ASSERT_TRUE(window.create());
-  window.show(SW_SHOW);
-  SetForegroundWindow(window.hwnd());
-  pumpPending(window);
+  ASSERT_TRUE(openWindow(window));
   if (!loadedBefore) {
     EXPECT_FALSE(hhctrlLoaded()) << "hhctrl.ocx was loaded at start, not at the first F1";
   }

@@ -109,13 +109,7 @@ void expectLaidOut(HWND window, std::span<const ControlSpec> table, SIZE clientT
 
 class LayoutTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
-    ASSERT_TRUE(window.create());
-    window.show(SW_SHOW);
-    pumpPending(window);
-  }
+  void SetUp() override { ASSERT_TRUE(openWindow(window)); }
 
   FakeShell shell;
   MainWindow window{GetModuleHandleW(nullptr), shell, /*quitOnDestroy=*/false};

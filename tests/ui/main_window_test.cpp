@@ -219,14 +219,7 @@ std::wstring exeFolder() {
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
-    ASSERT_TRUE(window.create());
-    window.show(SW_SHOW);
-    SetForegroundWindow(window.hwnd());
-    pumpPending(window);
-  }
+  void SetUp() override { ASSERT_TRUE(openWindow(window)); }
 
   HWND item(int id) const { return window.control(id); }
 

@@ -76,10 +76,7 @@ class Monkey {
 
   void open() {
     window = std::make_unique<MainWindow>(GetModuleHandleW(nullptr), shell, false);
-    ASSERT_TRUE(window->create());
-    window->show(SW_SHOW);
-    SetForegroundWindow(window->hwnd());
-    pumpPending(*window);
+    ASSERT_TRUE(openWindow(*window));
   }
 
   // One action, as the user could make it in the window's present state.
@@ -277,8 +274,6 @@ class Monkey {
 };
 
 TEST(MonkeyTest, RandomActionsKeepTheWindowConsistentAndProceedExact) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-  InitCommonControlsEx(&controls);
   const unsigned long seed =
       fromEnvironment("ZOZI_MONKEY_SEED", GetTickCount() ^ (GetCurrentProcessId() << 16));
   const unsigned long actions = fromEnvironment("ZOZI_MONKEY_ACTIONS", 3000);

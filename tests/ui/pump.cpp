@@ -1,5 +1,7 @@
 #include "pump.h"
 
+#include <commctrl.h>
+
 #include "message_loop.h"
 #include "window_util.h"
 
@@ -24,6 +26,16 @@ void setModifiers(bool control, bool shift) {
 }
 
 }  // namespace
+
+bool openWindow(ui::MainWindow& main) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  if (!main.create()) return false;
+  main.show(SW_SHOW);
+  SetForegroundWindow(main.hwnd());
+  pumpPending(main);
+  return true;
+}
 
 void pumpPending(ui::MainWindow& main) {
   MSG msg{};

@@ -11,6 +11,9 @@
 
 namespace zozi::test {
 
+// Creates the window as the program does, shows it in front and runs what that queued.
+bool openWindow(ui::MainWindow& main);
+
 // Runs pending messages; with a condition, keeps pumping until it holds or the bound passes.
 // Returns whether the condition held.
 bool pumpUntil(ui::MainWindow& main, const std::function<bool()>& condition, DWORD boundMs = 10000);

@@ -77,13 +77,8 @@ class WatchingShell : public FakeShell {
 class TrayAboutTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
-    ASSERT_TRUE(window.create());
+    ASSERT_TRUE(openWindow(window));
     shell.watched = window.hwnd();
-    window.show(SW_SHOW);
-    SetForegroundWindow(window.hwnd());
-    pumpPending(window);
   }
 
   HWND main() const { return window.hwnd(); }
