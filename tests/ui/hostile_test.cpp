@@ -28,17 +28,6 @@ const std::wstring kCopied =
 const std::wstring kBusy =
     L"The clipboard is in use by another program.\r\nNothing was copied; please try again.";
 
-void putOnClipboard(const std::wstring& text) {
-  for (int attempt = 0; attempt < 50 && !OpenClipboard(nullptr); ++attempt) Sleep(10);
-  EmptyClipboard();
-  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  std::memcpy(GlobalLock(block), text.c_str(), bytes);
-  GlobalUnlock(block);
-  if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
-  CloseClipboard();
-}
-
 std::wstring besideThisProgram(const wchar_t* file) {
   wchar_t path[MAX_PATH]{};
   GetModuleFileNameW(nullptr, path, MAX_PATH);

@@ -38,17 +38,6 @@ void menu(MainWindow& window, int id) {
   pumpPending(window);
 }
 
-void putOnClipboard(const std::wstring& text) {
-  for (int attempt = 0; attempt < 50 && !OpenClipboard(nullptr); ++attempt) Sleep(10);
-  EmptyClipboard();
-  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  std::memcpy(GlobalLock(block), text.c_str(), bytes);
-  GlobalUnlock(block);
-  if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
-  CloseClipboard();
-}
-
 // Another thread holding the clipboard open, as a program that is busy with it would.
 class ClipboardHolder {
  public:

@@ -34,5 +34,6 @@ void click(ui::MainWindow& main, HWND button);
 std::wstring textOf(HWND hwnd);
 bool isChecked(HWND button);
 std::wstring clipboardText();
+void putOnClipboard(const std::wstring& text);
 
 }  // namespace zozi::test
