@@ -145,8 +145,7 @@ LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam,
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      dpi_ = windowDpi(hwnd_);
-      createControls();
+      onCreate();
       return 0;
     case WM_COMMAND:
       onCommand(LOWORD(wParam), HIWORD(wParam));
@@ -162,22 +161,14 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       onNextControl(wParam, lParam);
       return 0;
     case WM_ACTIVATE:
-      // Keep the focused control across deactivation, as a dialog does.
+      // Keep the focused control across deactivation, as a dialog does; on activation the
+      // default handling focuses the window, and WM_SETFOCUS hands that on.
       if (LOWORD(wParam) == WA_INACTIVE) {
         if (HWND focus = GetFocus(); focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
-      } else if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_)) {
-        SetFocus(lastFocus_);
-        return 0;
       }
       break;
     case WM_SETFOCUS:
-      // The focus given to the window goes on to the control the user left, as in a dialog.
-      if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_) &&
-          IsWindowVisible(lastFocus_)) {
-        SetFocus(lastFocus_);
-      } else {
-        SetFocus(control(kEntryText));
-      }
+      onSetFocus();
       return 0;
     case WM_SETCURSOR:
       // The tooltips are made when the mouse first comes over the window (every control asks
@@ -210,7 +201,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-void MainWindow::createControls() {
+void MainWindow::onCreate() {
+  dpi_ = windowDpi(hwnd_);
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   if (icon_) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
   if (smallIcon_) {
@@ -218,7 +210,7 @@ void MainWindow::createControls() {
   }
   // The controls are made in place with their fonts: no second pass over them before first show.
   fonts_ = ControlFonts(mainControls(), dpi_);
-  ui::createControls(hwnd_, instance_, mainControls(), dpi_, fonts_);
+  createControls(hwnd_, instance_, mainControls(), dpi_, fonts_);
   for (int id : kComponentIds) SetWindowSubclass(control(id), componentFieldProc, 0, 0);
   SetWindowSubclass(control(kDebugText), debugTextProc, 0, 0);
 
@@ -433,6 +425,16 @@ LRESULT MainWindow::onControlColor(HDC dc, HWND child, bool isStatic) {
   }
   return DefWindowProcW(hwnd_, isStatic ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
                         reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
+}
+
+void MainWindow::onSetFocus() {
+  // The focus given to the window goes on to the control the user left, as in a dialog.
+  if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_) &&
+      IsWindowVisible(lastFocus_)) {
+    SetFocus(lastFocus_);
+  } else {
+    SetFocus(control(kEntryText));
+  }
 }
 
 void MainWindow::onNextControl(WPARAM wParam, LPARAM lParam) {

@@ -62,6 +62,8 @@ class MainWindow {
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   // Messages.
+  void onCreate();
+  void onSetFocus();
   void onCommand(int id, int code);
   LRESULT onControlColor(HDC dc, HWND control, bool isStatic);
   void onMouseMove(LPARAM lParam);
@@ -78,7 +80,6 @@ class MainWindow {
   bool onComponentChar(WPARAM code);  // true: the field may take it
 
   // Building and mirroring.
-  void createControls();
   void createMenu();
   void createTooltips();
   void buildFonts();
