@@ -27,7 +27,8 @@ cmake --build --preset fuzz -j"$jobs"
 # crashing input is saved under build/fuzz/.
 fuzz_corpus=$(mktemp -d)
 cp tests/fuzz/corpus/* "$fuzz_corpus/"
-if build/fuzz/tests/fuzz/core_fuzz -max_total_time="${ZOZI_FUZZ_SECONDS:-60}" \
+# A fixed seed, so a run can be repeated; ZOZI_FUZZ_SEED=0 lets libFuzzer choose one.
+if build/fuzz/tests/fuzz/core_fuzz -max_total_time="${ZOZI_FUZZ_SECONDS:-60}" -seed="${ZOZI_FUZZ_SEED:-1}" \
   -print_final_stats=1 -artifact_prefix=build/fuzz/ "$fuzz_corpus" >build/fuzz/fuzz.log 2>&1; then
   grep -E '^stat::(number_of_executed_units|new_units_added)' build/fuzz/fuzz.log
 else
