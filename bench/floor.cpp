@@ -13,38 +13,6 @@ using zozi::ui::Kind;
 constexpr wchar_t kFloorClassName[] = L"CorvelEditorZoziFloor";
 constexpr wchar_t kFloorTitle[] = L"Corvel Editor Zozi Floor";
 
-struct ClassAndStyle {
-  const wchar_t* className;
-  DWORD style;
-  DWORD exStyle;
-};
-
-// The same classes and styles as the program's controls.
-ClassAndStyle classFor(const ControlSpec& row) {
-  constexpr DWORD base = WS_CHILD | WS_VISIBLE;
-  switch (row.kind) {
-    case Kind::Frame:
-      return {L"BUTTON", base | BS_GROUPBOX | WS_CLIPSIBLINGS | WS_GROUP, 0};
-    case Kind::Edit:
-      return {L"EDIT", base | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case Kind::MultiEdit:
-      return {
-          L"EDIT",
-          base | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
-          WS_EX_CLIENTEDGE};
-    case Kind::Check:
-      return {L"BUTTON", base | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0};
-    case Kind::Radio:
-      return {L"BUTTON", base | WS_TABSTOP | BS_AUTORADIOBUTTON | (row.startsGroup ? WS_GROUP : 0),
-              0};
-    case Kind::Button:
-      return {L"BUTTON", base | WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0};
-    case Kind::Label:
-      return {L"STATIC", base | WS_GROUP | SS_LEFT | SS_NOPREFIX, 0};
-  }
-  return {L"STATIC", base, 0};
-}
-
 HMENU createMenuBar() {
   HMENU file = CreatePopupMenu();
   AppendMenuW(file, MF_STRING, zozi::ui::kMnuProceed, L"Proceed");
@@ -104,7 +72,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   if (!hwnd) return 1;
   const auto table = zozi::ui::mainControls();
   for (const ControlSpec& row : table) {
-    const ClassAndStyle cs = classFor(row);
+    const zozi::ui::ControlClass cs = zozi::ui::controlClass(row);
     const RECT r = zozi::ui::controlRect(table, row, dpi);
     CreateWindowExW(cs.exStyle, cs.className, row.text, cs.style, r.left, r.top, r.right - r.left,
                     r.bottom - r.top, hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),

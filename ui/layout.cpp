@@ -109,6 +109,34 @@ constexpr std::array<ControlSpec, 6> kAbout = {{
 std::span<const ControlSpec> mainControls() { return kMain; }
 std::span<const ControlSpec> aboutControls() { return kAbout; }
 
+ControlClass controlClass(const ControlSpec& row) {
+  constexpr DWORD base = WS_CHILD | WS_VISIBLE;
+  switch (row.kind) {
+    case Kind::Frame:
+      return {L"BUTTON", base | BS_GROUPBOX | WS_CLIPSIBLINGS | WS_GROUP, 0};
+    case Kind::Edit:
+      return {L"EDIT", base | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case Kind::MultiEdit:
+      // No scroll bars: text wraps, and the caret still reaches the lines below the box.
+      return {
+          L"EDIT",
+          base | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+          WS_EX_CLIENTEDGE};
+    case Kind::Check:
+      return {L"BUTTON", base | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0};
+    case Kind::Radio:
+      // Within an option group only the selected option takes part in tabbing; the first one
+      // starts selected, so the window need not change the others' styles before first show.
+      return {L"BUTTON", base | BS_AUTORADIOBUTTON | (row.startsGroup ? WS_GROUP | WS_TABSTOP : 0),
+              0};
+    case Kind::Button:
+      return {L"BUTTON", base | WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0};
+    case Kind::Label:
+      return {L"STATIC", base | WS_GROUP | SS_LEFT | SS_NOPREFIX, 0};
+  }
+  return {L"STATIC", base, 0};
+}
+
 const ControlSpec* findSpec(std::span<const ControlSpec> table, int id) {
   for (const auto& row : table) {
     if (row.id == id) return &row;

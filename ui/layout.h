@@ -89,6 +89,14 @@ inline constexpr SIZE kAboutClient{3255, 1575};
 
 std::span<const ControlSpec> mainControls();
 std::span<const ControlSpec> aboutControls();
+// The window class and styles a control of the table is made with.
+struct ControlClass {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+ControlClass controlClass(const ControlSpec& row);
+
 const ControlSpec* findSpec(std::span<const ControlSpec> table, int id);
 
 // Twips to pixels at a scale: 15 twips a pixel at 96 dpi.

@@ -14,40 +14,6 @@ Fn user32Function(const char* name) {
                 : nullptr;
 }
 
-struct ClassAndStyle {
-  const wchar_t* className;
-  DWORD style;
-  DWORD exStyle;
-};
-
-ClassAndStyle classFor(const ControlSpec& row) {
-  constexpr DWORD base = WS_CHILD | WS_VISIBLE;
-  switch (row.kind) {
-    case Kind::Frame:
-      return {L"BUTTON", base | BS_GROUPBOX | WS_CLIPSIBLINGS | WS_GROUP, 0};
-    case Kind::Edit:
-      return {L"EDIT", base | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case Kind::MultiEdit:
-      // No scroll bars: text wraps, and the caret still reaches the lines below the box.
-      return {
-          L"EDIT",
-          base | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
-          WS_EX_CLIENTEDGE};
-    case Kind::Check:
-      return {L"BUTTON", base | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0};
-    case Kind::Radio:
-      // Within an option group only the selected option takes part in tabbing; the first one
-      // starts selected, so the window need not change the others' styles before first show.
-      return {L"BUTTON", base | BS_AUTORADIOBUTTON | (row.startsGroup ? WS_GROUP | WS_TABSTOP : 0),
-              0};
-    case Kind::Button:
-      return {L"BUTTON", base | WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0};
-    case Kind::Label:
-      return {L"STATIC", base | WS_GROUP | SS_LEFT | SS_NOPREFIX, 0};
-  }
-  return {L"STATIC", base, 0};
-}
-
 }  // namespace
 
 UINT windowDpi(HWND hwnd) {
@@ -90,7 +56,7 @@ ControlFonts::ControlFonts(std::span<const ControlSpec> table, UINT dpi) {
 void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table, UINT dpi,
                     const ControlFonts& fonts) {
   for (const auto& row : table) {
-    const ClassAndStyle cs = classFor(row);
+    const ControlClass cs = controlClass(row);
     // Made in place: under Wine every move of a window is a round trip to the server.
     const RECT r = controlRect(table, row, dpi);
     HWND control =
