@@ -230,7 +230,8 @@ void MainWindow::onCreate() {
       {FVIRTKEY | FCONTROL, 'M', kMnuMinimize},
       {FVIRTKEY, VK_F1, kMnuHelpContents},
   };
-  accelerators_.reset(CreateAcceleratorTableW(const_cast<ACCEL*>(keys), std::size(keys)));
+  accelerators_.reset(
+      CreateAcceleratorTableW(const_cast<ACCEL*>(keys), static_cast<int>(std::size(keys))));
   placeCentred(hwnd_, kMainClient, dpi_);
 }
 
