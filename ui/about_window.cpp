@@ -13,17 +13,7 @@ AboutWindow::~AboutWindow() {
 }
 
 bool AboutWindow::create() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  if (!GetClassInfoExW(instance_, kAboutClassName, &wc)) {
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = windowProc;
-    wc.hInstance = instance_;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kAboutClassName;
-    if (!RegisterClassExW(&wc)) return false;
-  }
+  if (!registerWindowClass(instance_, kAboutClassName, windowProc)) return false;
   // A tool window has no taskbar button; no owner, as the main window only lends it the focus.
   CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME, kAboutClassName, L"About",
                   WS_POPUP | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,

@@ -77,17 +77,7 @@ bool MainWindow::create() {
   smallIcon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
                                                  GetSystemMetrics(SM_CXSMICON),
                                                  GetSystemMetrics(SM_CYSMICON), 0)));
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  if (!GetClassInfoExW(instance_, kMainClassName, &wc)) {
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = windowProc;
-    wc.hInstance = instance_;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kMainClassName;
-    if (!RegisterClassExW(&wc)) return false;
-  }
+  if (!registerWindowClass(instance_, kMainClassName, windowProc)) return false;
   createMenu();
   if (!hwnd_) return false;
   return true;

@@ -28,6 +28,19 @@ UINT windowDpi(HWND hwnd) {
   return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
 }
 
+bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  if (GetClassInfoExW(instance, name, &wc)) return true;
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = name;
+  return RegisterClassExW(&wc) != 0;
+}
+
 HFONT createCalibri(int centipoints, int weight, UINT dpi) {
   return CreateFontW(fontHeight(centipoints, dpi), 0, 0, 0, weight, FALSE, FALSE, FALSE,
                      EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,

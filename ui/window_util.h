@@ -14,6 +14,9 @@ namespace zozi::ui {
 // The window's scale in dots per inch (96 where the system cannot tell per window).
 UINT windowDpi(HWND hwnd);
 
+// Registers a window class of the program (once): arrow cursor, dialog-coloured background.
+bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
+
 // Calibri at a size in hundredths of a point, Central European character set.
 HFONT createCalibri(int centipoints, int weight, UINT dpi);
 
