@@ -7,13 +7,16 @@
 #include <functional>
 #include <string>
 
+#include "clipboard.h"
 #include "program_path.h"
 
 #include "layout.h"
 
 namespace {
 
+using zozi::test::clipboardText;
 using zozi::test::programPath;
+using zozi::test::putOnClipboard;
 
 using zozi::ui::kClipboardButton;
 using zozi::ui::kDebugText;
@@ -79,29 +82,6 @@ std::wstring answerMessageBox(DWORD process, int button) {
                reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
   EXPECT_TRUE(waitFor([&] { return !IsWindow(box); }));
   return text;
-}
-
-std::wstring clipboardText() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return L"<clipboard not available>";
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = chars;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-void putOnClipboard(const std::wstring& text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-  GlobalUnlock(block);
-  if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
-  CloseClipboard();
 }
 
 TEST(EndToEnd, ComposesCopiesAndQuits) {

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "message_loop.h"
 #include "window_util.h"
 
@@ -85,30 +83,5 @@ void click(ui::MainWindow& main, HWND button) {
 std::wstring textOf(HWND hwnd) { return ui::windowText(hwnd); }
 
 bool isChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-// What another program would have left on the clipboard.
-void putOnClipboard(const std::wstring& text) {
-  for (int attempt = 0; attempt < 50 && !OpenClipboard(nullptr); ++attempt) Sleep(10);
-  EmptyClipboard();
-  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  std::memcpy(GlobalLock(block), text.c_str(), bytes);
-  GlobalUnlock(block);
-  if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
-  CloseClipboard();
-}
-
-std::wstring clipboardText() {
-  std::wstring text;
-  for (int attempt = 0; attempt < 50 && !OpenClipboard(nullptr); ++attempt) Sleep(10);
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = chars;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
 
 }  // namespace zozi::test

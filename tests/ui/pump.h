@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "clipboard.h"
 #include "main_window.h"
 
 namespace zozi::test {
@@ -33,7 +34,5 @@ void click(ui::MainWindow& main, HWND button);
 
 std::wstring textOf(HWND hwnd);
 bool isChecked(HWND button);
-std::wstring clipboardText();
-void putOnClipboard(const std::wstring& text);
 
 }  // namespace zozi::test
