@@ -22,6 +22,7 @@ struct ControlSpec {
   int tabIndex;
   FontRole font;
   bool startsGroup;    // first option of an option group
+  bool checked;        // check boxes and options: the value the window starts with
   COLORREF textColor;  // labels only; CLR_INVALID: the system's
 };
 
@@ -63,6 +64,8 @@ enum MainControl : int {
   kProceedButton,
   kClipboardButton,
 };
+
+inline constexpr int kMainControlCount = kClipboardButton - kFrame1 + 1;
 
 // Menu items of the main window.
 enum MainMenu : int {

@@ -20,6 +20,22 @@ constexpr std::array<int, kPresetCount> kPresetIds = {kWhiteRadio, kGreenRadio, 
 constexpr std::array<int, 5> kIconIds = {kNewRadio, kCurrentRadio, kDoneRadio, kFailedRadio,
                                          kCanceledRadio};
 constexpr UINT kHtmlHelpDisplayTopic = 0;  // HH_DISPLAY_TOPIC
+constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// The edit class's own procedure, to which the subclassed boxes hand on what they do not
+// handle. All boxes of the class share it, so one copy serves them all; a window property per
+// box would cost a round trip to the window server for every message under Wine.
+WNDPROC editProcedure = nullptr;
+
+void subclassEdit(HWND edit, WNDPROC procedure) {
+  const auto previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+  if (!previous) return;
+  if (!editProcedure) editProcedure = previous;
+  // A box that something else subclassed first keeps its own chain untouched.
+  if (previous != editProcedure)
+    SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+}
 
 // Index of an id in one of the tables above, or -1.
 template <std::size_t N>
@@ -99,10 +115,12 @@ void MainWindow::createMenu() {
   AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"File");
   AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"Help");
 
-  // The window is made here so that it owns the menu from the start.
-  hwnd_ = CreateWindowExW(0, kMainClassName, widen(kAppTitle).c_str(),
-                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                          CW_USEDEFAULT, 100, 100, nullptr, bar.get(), instance_, this);
+  // The window is made here so that it owns the menu from the start, and made at its size and
+  // centred for the screen's scale, so that it need not move before it is shown.
+  const RECT place = centredFrame(kMainClient, systemDpi(), kMainStyle, 0, true);
+  hwnd_ = CreateWindowExW(0, kMainClassName, widen(kAppTitle).c_str(), kMainStyle, place.left,
+                          place.top, place.right - place.left, place.bottom - place.top, nullptr,
+                          bar.get(), instance_, this);
   if (!hwnd_) return;
   bar.release();
 }
@@ -161,9 +179,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       onSetFocus();
       return 0;
     case WM_SETCURSOR:
-      // The tooltips are made when the mouse first comes over the window (every control asks
-      // its parent here first), not before the window is shown: nothing needs them earlier.
-      if (!tooltip_) createTooltips();
+      // The tooltips are made when the mouse first comes over a control that has one (every
+      // control asks its parent here first): nothing needs them earlier.
+      if (!tooltip_ && hasTooltip(reinterpret_cast<HWND>(wParam))) createTooltips();
       break;
     case WM_DPICHANGED:
       onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -179,6 +197,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCDESTROY:
       SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
       hwnd_ = nullptr;
+      controls_.fill(nullptr);
+      tooltip_ = nullptr;
       break;
     default:
       if (message == taskbarCreated_ && taskbarCreated_ != 0) {
@@ -200,20 +220,19 @@ void MainWindow::onCreate() {
   }
   // The controls are made in place with their fonts: no second pass over them before first show.
   fonts_ = ControlFonts(mainControls(), dpi_);
-  createControls(hwnd_, instance_, mainControls(), dpi_, fonts_);
-  for (int id : kComponentIds) SetWindowSubclass(control(id), componentFieldProc, 0, 0);
-  SetWindowSubclass(control(kDebugText), debugTextProc, 0, 0);
+  const auto table = mainControls();
+  std::array<HWND, kMainControlCount> made{};
+  createControls(hwnd_, instance_, table, dpi_, fonts_, made);
+  for (std::size_t i = 0; i < table.size() && i < made.size(); ++i) {
+    controls_[static_cast<std::size_t>(table[i].id - kFrame1)] = made[i];
+  }
+  for (int id : kComponentIds) subclassEdit(control(id), componentFieldProc);
+  subclassEdit(control(kDebugText), debugTextProc);
 
-  // The layout's starting values; the rules' records start the same way.
-  CheckDlgButton(hwnd_, kLocalizedText, BST_CHECKED);
-  CheckDlgButton(hwnd_, kCheckDefault, BST_CHECKED);
-  CheckDlgButton(hwnd_, kWhiteRadio, BST_CHECKED);
-  CheckDlgButton(hwnd_, kNewRadio, BST_CHECKED);
-  syncOptionTabStops();
-
-  // The load step.
+  // The load step; the check boxes and options start as the layout says, as the records do.
   loadStep(state_);
   mirror();
+  syncOptionTabStops();
 
   const ACCEL keys[] = {
       {FVIRTKEY | FCONTROL, 'C', kMnuClipboard},
@@ -222,7 +241,9 @@ void MainWindow::onCreate() {
   };
   accelerators_.reset(
       CreateAcceleratorTableW(const_cast<ACCEL*>(keys), static_cast<int>(std::size(keys))));
-  placeCentred(hwnd_, kMainClient, dpi_);
+  // Made on a monitor of another scale than the screen's, or with a menu bar that wraps: place
+  // it again by what is measured.
+  if (!hasClientSize(hwnd_, kMainClient, dpi_)) placeCentred(hwnd_, kMainClient, dpi_);
 }
 
 void MainWindow::buildFonts() {
@@ -233,6 +254,12 @@ void MainWindow::buildFonts() {
 
 void MainWindow::layout() { layoutControls(hwnd_, mainControls(), dpi_); }
 
+bool MainWindow::hasTooltip(HWND child) const {
+  if (!child || GetParent(child) != hwnd_) return false;
+  const ControlSpec* row = findSpec(mainControls(), GetDlgCtrlID(child));
+  return row && row->tooltip;
+}
+
 void MainWindow::createTooltips() {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -242,7 +269,9 @@ void MainWindow::createTooltips() {
     if (!row.tooltip) continue;
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    // The message loop relays the mouse messages (TTM_RELAYEVENT) rather than the tooltip
+    // subclassing every control.
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(control(row.id));
     tool.lpszText = const_cast<wchar_t*>(row.tooltip);
@@ -309,7 +338,7 @@ void MainWindow::onEnterKey() {
 }
 
 void MainWindow::onTextModeClick(int id) {
-  const auto value = static_cast<std::uint16_t>(IsDlgButtonChecked(hwnd_, id) == BST_CHECKED);
+  const auto value = static_cast<std::uint16_t>(isChecked(id));
   if (id == kLocalizedText) {
     state_.textModePair.localizedValue = value;
     localizedTextClick(state_.textModePair, state_.settings);
@@ -322,7 +351,7 @@ void MainWindow::onTextModeClick(int id) {
 
 void MainWindow::onColorModeClick(int id) {
   readComponentTexts();
-  const auto value = static_cast<std::uint16_t>(IsDlgButtonChecked(hwnd_, id) == BST_CHECKED);
+  const auto value = static_cast<std::uint16_t>(isChecked(id));
   if (id == kCheckDefault) {
     state_.colors.defaultValue = value;
     checkDefaultClick(state_.colors);
@@ -363,21 +392,34 @@ void MainWindow::readComponentTexts() {
 }
 
 void MainWindow::mirror() {
-  CheckDlgButton(hwnd_, kLocalizedText, state_.textModePair.localizedValue ? BST_CHECKED : 0);
-  CheckDlgButton(hwnd_, kStandardText, state_.textModePair.standardValue ? BST_CHECKED : 0);
-  CheckDlgButton(hwnd_, kCheckDefault, state_.colors.defaultValue ? BST_CHECKED : 0);
-  CheckDlgButton(hwnd_, kCheckManual, state_.colors.manualValue ? BST_CHECKED : 0);
+  // Only what differs is written: each write to a control is a round trip to the window system,
+  // and the window is mirrored after every click and once before it is first shown.
+  const auto check = [this](int id, std::uint16_t value) {
+    if (isChecked(id) != (value != 0)) {
+      SendMessageW(control(id), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+  };
+  const auto enable = [](HWND window, bool enabled) {
+    if ((IsWindowEnabled(window) != FALSE) != enabled) EnableWindow(window, enabled);
+  };
+  check(kLocalizedText, state_.textModePair.localizedValue);
+  check(kStandardText, state_.textModePair.standardValue);
+  check(kCheckDefault, state_.colors.defaultValue);
+  check(kCheckManual, state_.colors.manualValue);
   for (std::size_t i = 0; i < kPresetCount; ++i) {
-    EnableWindow(control(kPresetIds[i]), state_.colors.optionEnabled[i]);
+    enable(control(kPresetIds[i]), state_.colors.optionEnabled[i]);
   }
+  // Before the window is first shown there is nothing on the screen to repaint.
+  const bool shown = IsWindowVisible(hwnd_) != FALSE;
   for (std::size_t i = 0; i < kComponentCount; ++i) {
     const ComponentField& field = state_.colors.fields[i];
     HWND edit = control(kComponentIds[i]);
     const std::wstring text = widen(field.text);
     // Only a changed text is written, so the caret and selection stay where the user left them.
     if (windowText(edit) != text) SetWindowTextW(edit, text.c_str());
-    EnableWindow(edit, field.enabled);
-    InvalidateRect(edit, nullptr, TRUE);
+    enable(edit, field.enabled);
+    // The background is drawn from the record: repaint in case only it changed.
+    if (shown) InvalidateRect(edit, nullptr, TRUE);
   }
 }
 
@@ -387,8 +429,7 @@ void MainWindow::syncOptionTabStops() {
     for (int id : ids) {
       HWND option = control(id);
       const LONG_PTR style = GetWindowLongPtrW(option, GWL_STYLE);
-      const LONG_PTR wanted = IsDlgButtonChecked(hwnd_, id) == BST_CHECKED ? (style | WS_TABSTOP)
-                                                                           : (style & ~WS_TABSTOP);
+      const LONG_PTR wanted = isChecked(id) ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
       // Only a change is written: each write is a round trip and two messages to the option.
       if (wanted != style) SetWindowLongPtrW(option, GWL_STYLE, wanted);
     }
@@ -554,7 +595,7 @@ void MainWindow::restoreFromTray() {
 // Subclass procedures.
 
 LRESULT CALLBACK MainWindow::componentFieldProc(HWND hwnd, UINT message, WPARAM wParam,
-                                                LPARAM lParam, UINT_PTR, DWORD_PTR) noexcept {
+                                                LPARAM lParam) noexcept {
   try {
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
     if (message == WM_GETDLGCODE && lParam) {
@@ -563,21 +604,21 @@ LRESULT CALLBACK MainWindow::componentFieldProc(HWND hwnd, UINT message, WPARAM 
       const auto* msg = reinterpret_cast<const MSG*>(lParam);
       const bool enterOrEscape = (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
                                  (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
-      const LRESULT code = DefSubclassProc(hwnd, message, wParam, lParam);
+      const LRESULT code = CallWindowProcW(editProcedure, hwnd, message, wParam, lParam);
       return enterOrEscape ? (code | DLGC_WANTMESSAGE) : code;
     }
     if (message == WM_CHAR && self && !self->onComponentChar(wParam)) return 0;
   } catch (...) {
     return 0;
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return CallWindowProcW(editProcedure, hwnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK MainWindow::debugTextProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                           UINT_PTR, DWORD_PTR) noexcept {
+LRESULT CALLBACK MainWindow::debugTextProc(HWND hwnd, UINT message, WPARAM wParam,
+                                           LPARAM lParam) noexcept {
   // Escape in a multi-line box would ask its parent to close; here it closes nothing.
   if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) return 0;
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return CallWindowProcW(editProcedure, hwnd, message, wParam, lParam);
 }
 
 }  // namespace zozi::ui

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -33,7 +34,16 @@ class MainWindow {
   void show(int showCommand);
 
   HWND hwnd() const { return hwnd_; }
-  HWND control(int id) const { return GetDlgItem(hwnd_, id); }
+  // A control of the window by its id (kept from its creation: no lookup among the children).
+  HWND control(int id) const {
+    const int index = id - kFrame1;
+    return index >= 0 && index < kMainControlCount ? controls_[static_cast<std::size_t>(index)]
+                                                   : nullptr;
+  }
+  HWND tooltip() const { return tooltip_; }
+  bool isChecked(int id) const {
+    return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
   HACCEL accelerators() const { return accelerators_.get(); }
   HWND aboutHwnd() const { return about_ ? about_->hwnd() : nullptr; }
   const MainState& state() const { return state_; }
@@ -55,10 +65,10 @@ class MainWindow {
  private:
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam,
                                      LPARAM lParam) noexcept;
-  static LRESULT CALLBACK componentFieldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                             UINT_PTR id, DWORD_PTR self) noexcept;
-  static LRESULT CALLBACK debugTextProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR self) noexcept;
+  static LRESULT CALLBACK componentFieldProc(HWND hwnd, UINT message, WPARAM wParam,
+                                             LPARAM lParam) noexcept;
+  static LRESULT CALLBACK debugTextProc(HWND hwnd, UINT message, WPARAM wParam,
+                                        LPARAM lParam) noexcept;
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   // Messages.
@@ -81,6 +91,7 @@ class MainWindow {
 
   // Building and mirroring.
   void createMenu();
+  bool hasTooltip(HWND child) const;
   void createTooltips();
   void buildFonts();
   void layout();
@@ -95,6 +106,7 @@ class MainWindow {
   Shell& shell_;
   bool quitOnDestroy_;
   HWND hwnd_ = nullptr;
+  std::array<HWND, kMainControlCount> controls_{};
   HWND lastFocus_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   MainState state_;

@@ -1,5 +1,7 @@
 #include "message_loop.h"
 
+#include <commctrl.h>
+
 #include "main_window.h"
 
 namespace zozi::ui {
@@ -9,6 +11,10 @@ bool preTranslateMessage(MainWindow& main, MSG& msg) {
   if (!hwnd) return false;
   // A disabled main window (About open) or a hidden one (in the tray) takes no shortcut.
   const bool forMain = msg.hwnd == hwnd || IsChild(hwnd, msg.hwnd);
+  // The tooltip learns where the mouse is from the loop: it subclasses no control.
+  if (forMain && main.tooltip() && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) {
+    SendMessageW(main.tooltip(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+  }
   if (forMain && IsWindowEnabled(hwnd) && IsWindowVisible(hwnd) && main.accelerators() &&
       TranslateAcceleratorW(hwnd, main.accelerators(), &msg)) {
     return true;

@@ -67,8 +67,9 @@ ControlFonts::ControlFonts(std::span<const ControlSpec> table, UINT dpi) {
 }
 
 void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table, UINT dpi,
-                    const ControlFonts& fonts) {
-  for (const auto& row : table) {
+                    const ControlFonts& fonts, std::span<HWND> made) {
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const ControlSpec& row = table[i];
     const ControlClass cs = controlClass(row);
     // Made in place: under Wine every move of a window is a round trip to the server.
     const RECT r = controlRect(table, row, dpi);
@@ -76,7 +77,11 @@ void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec
         CreateWindowExW(cs.exStyle, cs.className, row.text, cs.style, r.left, r.top,
                         r.right - r.left, r.bottom - r.top, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
+    if (i < made.size()) made[i] = control;
     if (!control) continue;
+    // Checked now, while the option's group holds only the options made before it: checking an
+    // automatic option walks its group to clear the others.
+    if (row.checked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.forRole(row.font)), FALSE);
     // No text box cuts a long text at the default 32,767 characters.
     if (row.kind == Kind::Edit || row.kind == Kind::MultiEdit) {
@@ -109,28 +114,70 @@ void layoutControls(HWND parent, std::span<const ControlSpec> table, UINT dpi) {
   if (batch) EndDeferWindowPos(batch);
 }
 
-void placeCentred(HWND hwnd, SIZE clientTwips, UINT dpi) {
+namespace {
+
+// The outer rectangle around a client area of the given pixels, at the origin.
+RECT frameAround(int width, int height, UINT dpi, DWORD style, DWORD exStyle, bool hasMenu) {
   using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
   static const auto adjustForDpi = user32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
-  const int width = twipsToPixels(clientTwips.cx, dpi);
-  const int height = twipsToPixels(clientTwips.cy, dpi);
-  const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
-  const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
-  const BOOL hasMenu = GetMenu(hwnd) != nullptr;
   RECT frame{0, 0, width, height};
   if (adjustForDpi) {
     adjustForDpi(&frame, style, hasMenu, exStyle, dpi);
   } else {
     AdjustWindowRectEx(&frame, style, hasMenu, exStyle);
   }
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  const RECT& work = monitor.rcWork;
+  return frame;
+}
+
+RECT centredOn(const RECT& work, int outerWidth, int outerHeight) {
+  const int x = work.left + ((work.right - work.left) - outerWidth) / 2;
+  const int y = work.top + ((work.bottom - work.top) - outerHeight) / 2;
+  return RECT{x, y, x + outerWidth, y + outerHeight};
+}
+
+RECT workAreaOf(HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(monitor, &info);
+  return info.rcWork;
+}
+
+}  // namespace
+
+UINT systemDpi() {
+  using GetDpiForSystemFn = UINT(WINAPI*)();
+  static const auto getDpiForSystem = user32Function<GetDpiForSystemFn>("GetDpiForSystem");
+  if (getDpiForSystem) {
+    if (const UINT dpi = getDpiForSystem()) return dpi;
+  }
+  return windowDpi(nullptr);
+}
+
+RECT centredFrame(SIZE clientTwips, UINT dpi, DWORD style, DWORD exStyle, bool hasMenu) {
+  const RECT frame = frameAround(twipsToPixels(clientTwips.cx, dpi),
+                                 twipsToPixels(clientTwips.cy, dpi), dpi, style, exStyle, hasMenu);
+  const RECT work = workAreaOf(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+  return centredOn(work, frame.right - frame.left, frame.bottom - frame.top);
+}
+
+bool hasClientSize(HWND hwnd, SIZE clientTwips, UINT dpi) {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  return client.right - client.left == twipsToPixels(clientTwips.cx, dpi) &&
+         client.bottom - client.top == twipsToPixels(clientTwips.cy, dpi);
+}
+
+void placeCentred(HWND hwnd, SIZE clientTwips, UINT dpi) {
+  const int width = twipsToPixels(clientTwips.cx, dpi);
+  const int height = twipsToPixels(clientTwips.cy, dpi);
+  const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
+  const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
+  const RECT frame = frameAround(width, height, dpi, style, exStyle, GetMenu(hwnd) != nullptr);
+  const RECT work = workAreaOf(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY));
   const auto moveTo = [&](int outerWidth, int outerHeight) {
-    const int x = work.left + ((work.right - work.left) - outerWidth) / 2;
-    const int y = work.top + ((work.bottom - work.top) - outerHeight) / 2;
-    SetWindowPos(hwnd, nullptr, x, y, outerWidth, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT place = centredOn(work, outerWidth, outerHeight);
+    SetWindowPos(hwnd, nullptr, place.left, place.top, outerWidth, outerHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   };
   const int outerWidth = frame.right - frame.left;
   const int outerHeight = frame.bottom - frame.top;

@@ -32,15 +32,27 @@ class ControlFonts {
 };
 
 // Creates the table's controls as children of the window, in table order, each in its place at
-// the scale and with its font: no second pass over them before the window is shown.
+// the scale, with its font and its starting check: no second pass over them before the window is
+// shown. made, if not empty, receives each control's handle at its row's position.
 void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table, UINT dpi,
-                    const ControlFonts& fonts);
+                    const ControlFonts& fonts, std::span<HWND> made = {});
 
 // Gives the table's controls their fonts (after a change of scale).
 void applyFonts(HWND parent, std::span<const ControlSpec> table, const ControlFonts& fonts);
 
 // Places the table's controls for a scale.
 void layoutControls(HWND parent, std::span<const ControlSpec> table, UINT dpi);
+
+// The screen's scale, for a window about to be made on the primary monitor (96 where the system
+// cannot tell).
+UINT systemDpi();
+
+// The outer rectangle of a window of these styles whose client area is the given twips at the
+// scale, centred on the work area of the primary monitor: where to make it.
+RECT centredFrame(SIZE clientTwips, UINT dpi, DWORD style, DWORD exStyle, bool hasMenu);
+
+// Whether the window's client area is the given twips at the scale.
+bool hasClientSize(HWND hwnd, SIZE clientTwips, UINT dpi);
 
 // Sizes the window so that its client area is the given twips at its scale, centred on the
 // work area of its monitor.

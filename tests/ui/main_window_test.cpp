@@ -402,6 +402,42 @@ TEST_F(MainWindowTest, ColourLabelsTooltipsAndTheOutputBoxLookAsLaidOut) {
   }
 }
 
+TEST_F(MainWindowTest, TooltipIsMadeOverAControlWithOneAndFollowsTheMouseThroughTheLoop) {
+  // A second window, opened with the mouse away from it, has no tooltip yet, nor after the
+  // mouse passes a label, which has none.
+  SetCursorPos(0, 0);
+  FakeShell otherShell;
+  MainWindow other{GetModuleHandleW(nullptr), otherShell, /*quitOnDestroy=*/false};
+  ASSERT_TRUE(openWindow(other));
+  EXPECT_EQ(tooltipOf(other.hwnd()), nullptr);
+  const HWND label = other.control(kColorLabel1);
+  SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(tooltipOf(other.hwnd()), nullptr);
+
+  // The mouse resting on a button with a tip: the tooltip is made, learns of the mouse from
+  // the messages the loop relays, and shows the button's tip.
+  const HWND button = other.control(kClipboardButton);
+  RECT r{};
+  GetWindowRect(button, &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  HWND tooltip = nullptr;
+  ASSERT_TRUE(pumpUntil(other, [&] {
+    tooltip = tooltipOf(other.hwnd());
+    return tooltip && IsWindowVisible(tooltip);
+  }));
+  std::vector<wchar_t> text(INFOTIPSIZE + 1, L'\0');
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.lpszText = text.data();
+  ASSERT_TRUE(SendMessageW(tooltip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool)));
+  EXPECT_EQ(reinterpret_cast<HWND>(tool.uId), button);
+  EXPECT_STREQ(text.data(), L"Copy generated text to the Clipboard ...");
+  // The tip comes from the loop, not from a subclassed control.
+  EXPECT_FALSE(tool.uFlags & TTF_SUBCLASS);
+  SetCursorPos(0, 0);
+}
+
 TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndSeparators) {
   HMENU bar = GetMenu(window.hwnd());
   ASSERT_EQ(GetMenuItemCount(bar), 2);
