@@ -4,6 +4,14 @@
 # Not part of the tests: timings depend on the machine and on what else runs on it.
 #
 #   bash scripts/bench.sh [runs]     runs: start-ups of each program (default 20)
+#
+# The start-up part runs on one processor (ZOZI_BENCH_CPU, default the last one): the display
+# server, Wine's server, the launcher and both programs. A window's start-up under Wine is a long
+# exchange of requests with Wine's server and the X server; spread over processors, each request
+# may wait for another processor to wake, and on a virtual machine that wait varies from run to
+# run, so that both programs' times come in two modes and the ratio of medians swings by more than
+# the margin it is meant to show. On one processor the same runs repeat to about one per cent.
+# ZOZI_BENCH_PIN=0 measures without it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-20}"
@@ -22,6 +30,16 @@ echo
 echo "== Composition: composeHintStatement, 16 B to 1 MiB message"
 build/bench/bench/compose_bench --benchmark_counters_tabular=true
 
+if [ "${ZOZI_BENCH_PIN:-1}" != 0 ]; then
+  cpu="${ZOZI_BENCH_CPU:-$(($(nproc) - 1))}"
+  # This shell and everything it starts from here on: Xvfb, wineserver, the launcher and the
+  # programs it starts.
+  taskset -pc "$cpu" $$ >/dev/null
+  pinned="on processor $cpu"
+else
+  pinned="on all processors"
+fi
+
 # A Wine prefix of its own, so that stopping Wine here ends nobody else's runs.
 export WINEPREFIX="$PWD/build/wine/bench-prefix"
 source scripts/wine-env.sh
@@ -31,7 +49,7 @@ zozi_prepare_prefix
 zozi_start_wine
 
 echo
-echo "== Start-up and memory: the program against the floor, $runs runs each, alternately"
+echo "== Start-up and memory: the program against the floor, $runs runs each, alternately, $pinned"
 status=0
 wine build/bench-windows/bench/launcher.exe "$runs" 2>&1 | tr -d '\r' || status=$?
 if [ "$status" = 2 ]; then
