@@ -8,12 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
-cmake -S . -B build/bench-windows -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DZOZI_TESTS=OFF >/dev/null
-cmake --build build/bench-windows -j"$(nproc)" --target CorvelEditorZozi floor launcher
-
 export WINEPREFIX="$PWD/build/wine/requests-prefix"
 source scripts/wine-env.sh
+zozi_build_bench_windows
 trap zozi_stop_all EXIT
 zozi_start_display
 zozi_prepare_prefix

@@ -20,11 +20,8 @@ bash scripts/setup.sh
 # The composition benchmark: optimised native build of its own.
 cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DZOZI_TESTS=OFF >/dev/null
 cmake --build build/bench -j"$(nproc)" --target compose_bench
-# The program, the floor and the launcher: the windows preset's toolchain and Release build, in
-# a folder of its own without the tests, so that it neither waits for nor disturbs a test build.
-cmake -S . -B build/bench-windows -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DZOZI_TESTS=OFF >/dev/null
-cmake --build build/bench-windows -j"$(nproc)" --target CorvelEditorZozi floor launcher
+source scripts/common.sh
+zozi_build_bench_windows
 
 echo
 echo "== Composition: composeHintStatement, 16 B to 1 MiB message"

@@ -7,3 +7,13 @@ export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installer prompts: the program needs neither.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+# The program, the floor and the launcher for the benchmarks: the Windows toolchain and a Release
+# build, in a folder of their own without the tests, so that they neither wait for nor disturb a
+# test build.
+zozi_build_bench_windows() {
+  cmake -S "$ZOZI_ROOT" -B "$ZOZI_ROOT/build/bench-windows" \
+    -DCMAKE_TOOLCHAIN_FILE="$ZOZI_ROOT/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
+    -DZOZI_TESTS=OFF >/dev/null
+  cmake --build "$ZOZI_ROOT/build/bench-windows" -j"$(nproc)" --target CorvelEditorZozi floor launcher
+}

@@ -5,6 +5,13 @@
 
 namespace zozi::ui {
 
+namespace {
+
+constexpr DWORD kAboutStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kAboutExStyle = WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME;
+
+}  // namespace
+
 AboutWindow::AboutWindow(HINSTANCE instance, HWND mainWindow, HICON icon, HICON smallIcon)
     : instance_(instance), main_(mainWindow), icon_(icon), smallIcon_(smallIcon) {}
 
@@ -15,9 +22,11 @@ AboutWindow::~AboutWindow() {
 bool AboutWindow::create() {
   if (!registerWindowClass(instance_, kAboutClassName, windowProc)) return false;
   // A tool window has no taskbar button; no owner, as the main window only lends it the focus.
-  CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME, kAboutClassName, L"About",
-                  WS_POPUP | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
-                  nullptr, nullptr, instance_, this);
+  // Made at its size and centred, as the main window is.
+  const RECT place = centredFrame(kAboutClient, systemDpi(), kAboutStyle, kAboutExStyle, false);
+  CreateWindowExW(kAboutExStyle, kAboutClassName, L"About", kAboutStyle, place.left, place.top,
+                  place.right - place.left, place.bottom - place.top, nullptr, nullptr, instance_,
+                  this);
   return hwnd_ != nullptr;
 }
 
@@ -60,7 +69,7 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       fonts_ = ControlFonts(aboutControls(), dpi_);
       createControls(hwnd_, instance_, aboutControls(), dpi_, fonts_);
-      placeCentred(hwnd_, kAboutClient, dpi_);
+      if (!hasClientSize(hwnd_, kAboutClient, dpi_)) placeCentred(hwnd_, kAboutClient, dpi_);
       // The load step: the main window takes no input while this one is open.
       EnableWindow(main_, FALSE);
       return 0;
