@@ -224,7 +224,8 @@ void MainWindow::onCreate() {
   std::array<HWND, kMainControlCount> made{};
   createControls(hwnd_, instance_, table, dpi_, fonts_, made);
   for (std::size_t i = 0; i < table.size() && i < made.size(); ++i) {
-    controls_[static_cast<std::size_t>(table[i].id - kFrame1)] = made[i];
+    const auto index = static_cast<std::size_t>(table[i].id - kFrame1);
+    if (index < controls_.size()) controls_[index] = made[i];
   }
   for (int id : kComponentIds) subclassEdit(control(id), componentFieldProc);
   subclassEdit(control(kDebugText), debugTextProc);
