@@ -400,15 +400,12 @@ void MainWindow::mirror() {
       SendMessageW(control(id), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
     }
   };
-  const auto enable = [](HWND window, bool enabled) {
-    if ((IsWindowEnabled(window) != FALSE) != enabled) EnableWindow(window, enabled);
-  };
   check(kLocalizedText, state_.textModePair.localizedValue);
   check(kStandardText, state_.textModePair.standardValue);
   check(kCheckDefault, state_.colors.defaultValue);
   check(kCheckManual, state_.colors.manualValue);
   for (std::size_t i = 0; i < kPresetCount; ++i) {
-    enable(control(kPresetIds[i]), state_.colors.optionEnabled[i]);
+    EnableWindow(control(kPresetIds[i]), state_.colors.optionEnabled[i]);
   }
   // Before the window is first shown there is nothing on the screen to repaint.
   const bool shown = IsWindowVisible(hwnd_) != FALSE;
@@ -418,7 +415,7 @@ void MainWindow::mirror() {
     const std::wstring text = widen(field.text);
     // Only a changed text is written, so the caret and selection stay where the user left them.
     if (windowText(edit) != text) SetWindowTextW(edit, text.c_str());
-    enable(edit, field.enabled);
+    EnableWindow(edit, field.enabled);  // sends nothing when the state stays
     // The background is drawn from the record: repaint in case only it changed.
     if (shown) InvalidateRect(edit, nullptr, TRUE);
   }
