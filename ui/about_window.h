@@ -4,43 +4,39 @@
 
 #include <windows.h>
 
-#include "handles.h"
-#include "window_util.h"
+#include <optional>
+
+#include "table_window.h"
 
 namespace zozi::ui {
 
 inline constexpr wchar_t kAboutClassName[] = L"CorvelEditorZoziAbout";
 
-class AboutWindow {
+class AboutWindow : public TableWindow<AboutWindow> {
  public:
   AboutWindow(HINSTANCE instance, HWND mainWindow, HICON icon, HICON smallIcon);
-  ~AboutWindow();
-  AboutWindow(const AboutWindow&) = delete;
-  AboutWindow& operator=(const AboutWindow&) = delete;
+  ~AboutWindow() { destroyWindow(); }
 
   // Creates the window and runs its load step, which disables the main window.
   bool create();
   // Shows it centred on the screen with the focus on Close.
   void show();
-  // Unloads the window, then gives the main window back, enabled and focused.
+  // Gives the main window back, enabled, then unloads this one.
   void close();
 
-  HWND hwnd() const { return hwnd_; }
+  static const WindowSpec& spec();
 
  private:
-  static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                     LPARAM lParam) noexcept;
-  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void buildFonts();
-  void layout();
+  friend class TableWindow<AboutWindow>;
+  bool onCreate();
+  std::optional<LRESULT> dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  void onCommand(int id);
+  void onActivate(WORD state);
+  void onDestroy();
 
-  HINSTANCE instance_;
   HWND main_;
   HICON icon_;
   HICON smallIcon_;
-  HWND hwnd_ = nullptr;
-  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-  ControlFonts fonts_;
 };
 
 }  // namespace zozi::ui

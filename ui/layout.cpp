@@ -101,7 +101,7 @@ constexpr std::array<ControlSpec, 6> kAbout = {{
      1335, 255, 4, FontRole::Window, false, false, kNone},
     {kAboutLabel4, L"Label4", Kind::Label, kAboutFrame1, L"corvel-zozi.example.org", nullptr, 120,
      1080, 1935, 255, 5, FontRole::Small, false, false, kNone},
-    {kAboutFrame1, L"Frame1", Kind::Frame, 0, L"", nullptr, 120, 0, 3015, 1455, 0, FontRole::Window,
+    {kAboutFrame1, L"Frame1", Kind::EtchedFrame, 0, L"", nullptr, 120, 0, 3015, 1455, 0, FontRole::Window,
      false, false, kNone},
 }};
 
@@ -115,6 +115,8 @@ ControlClass controlClass(const ControlSpec& row) {
   switch (row.kind) {
     case Kind::Frame:
       return {L"BUTTON", base | BS_GROUPBOX | WS_CLIPSIBLINGS | WS_GROUP, 0};
+    case Kind::EtchedFrame:
+      return {L"STATIC", base | SS_ETCHEDFRAME | WS_GROUP, 0};
     case Kind::Edit:
       return {L"EDIT", base | WS_TABSTOP | WS_GROUP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case Kind::MultiEdit:

@@ -8,7 +8,8 @@
 
 namespace zozi::ui {
 
-enum class Kind { Frame, Edit, MultiEdit, Check, Radio, Button, Label };
+// Frame: a group box with a caption; EtchedFrame: a plain etched rectangle, edge at its top row.
+enum class Kind { Frame, EtchedFrame, Edit, MultiEdit, Check, Radio, Button, Label };
 enum class FontRole { Window, Frame, Title, Small };
 
 struct ControlSpec {

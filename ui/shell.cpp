@@ -6,11 +6,35 @@
 
 namespace zozi::ui {
 
-SystemShell::SystemShell() = default;
+namespace {
+
+constexpr UINT kHtmlHelpCloseAll = 0x12;  // HH_CLOSE_ALL
+
+HMODULE loadLibrary(const wchar_t* name, DWORD flags) {
+  return LoadLibraryExW(name, nullptr, flags);
+}
+
+}  // namespace
+
+SystemShell::SystemShell(LibraryLoader load) : load_(load ? load : &loadLibrary) {}
 
 SystemShell::~SystemShell() {
-  if (helpLibrary_) FreeLibrary(helpLibrary_);
-  if (shellLibrary_) FreeLibrary(shellLibrary_);
+  // The help windows go before the library that drives them.
+  if (htmlHelpW_) htmlHelpW_(nullptr, nullptr, kHtmlHelpCloseAll, 0);
+}
+
+HMODULE SystemShell::loadSystemLibrary(const wchar_t* name) const {
+  if (HMODULE module = load_(name, LOAD_LIBRARY_SEARCH_SYSTEM32)) return module;
+  // Windows 7 without its loader update does not know the flag: name the file by its full path
+  // in the system folder instead.
+  if (GetLastError() != ERROR_INVALID_PARAMETER) return nullptr;
+  std::wstring path(MAX_PATH, L'\0');
+  const UINT length = GetSystemDirectoryW(path.data(), static_cast<UINT>(path.size()));
+  if (length == 0 || length >= path.size()) return nullptr;
+  path.resize(length);
+  path += L'\\';
+  path += name;
+  return load_(path.c_str(), 0);
 }
 
 int SystemShell::messageBox(HWND owner, const std::wstring& text, const std::wstring& title,
@@ -42,11 +66,10 @@ bool SystemShell::setClipboardText(HWND owner, const std::wstring& text) {
 
 HWND SystemShell::htmlHelp(HWND caller, const std::wstring& file, UINT command, DWORD_PTR data) {
   if (!helpLibrary_) {
-    // From the system folder only, never from the program's or the current folder.
-    helpLibrary_ = LoadLibraryExW(L"hhctrl.ocx", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    helpLibrary_.reset(loadSystemLibrary(L"hhctrl.ocx"));
     if (!helpLibrary_) return nullptr;
     htmlHelpW_ = reinterpret_cast<HtmlHelpFn>(
-        reinterpret_cast<void*>(GetProcAddress(helpLibrary_, "HtmlHelpW")));
+        reinterpret_cast<void*>(GetProcAddress(helpLibrary_.get(), "HtmlHelpW")));
   }
   if (!htmlHelpW_) return nullptr;
   return htmlHelpW_(caller, file.c_str(), command, data);
@@ -55,11 +78,11 @@ HWND SystemShell::htmlHelp(HWND caller, const std::wstring& file, UINT command, 
 BOOL SystemShell::notifyIcon(DWORD message, NOTIFYICONDATAA* data) {
   if (!shellLibrary_) {
     // The shell's library is large and only the tray needs it: loaded at the first tray call,
-    // not at start, from the system folder only.
-    shellLibrary_ = LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // not at start.
+    shellLibrary_.reset(loadSystemLibrary(L"shell32.dll"));
     if (!shellLibrary_) return FALSE;
     notifyIconA_ = reinterpret_cast<NotifyIconFn>(
-        reinterpret_cast<void*>(GetProcAddress(shellLibrary_, "Shell_NotifyIconA")));
+        reinterpret_cast<void*>(GetProcAddress(shellLibrary_.get(), "Shell_NotifyIconA")));
   }
   if (!notifyIconA_) return FALSE;
   return notifyIconA_(message, data);

@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "handles.h"
+
 namespace zozi::ui {
 
 class Shell {
@@ -25,10 +27,15 @@ class Shell {
   virtual BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) = 0;
 };
 
+// Loads a system library by name; the flags are LoadLibraryExW's.
+using LibraryLoader = HMODULE (*)(const wchar_t* name, DWORD flags);
+
 class SystemShell final : public Shell {
  public:
-  SystemShell();
+  explicit SystemShell(LibraryLoader load = nullptr);
   ~SystemShell() override;
+  SystemShell(const SystemShell&) = delete;
+  SystemShell& operator=(const SystemShell&) = delete;
   int messageBox(HWND owner, const std::wstring& text, const std::wstring& title,
                  UINT style) override;
   void beep() override;
@@ -37,12 +44,17 @@ class SystemShell final : public Shell {
   BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) override;
 
  private:
+  // From the system folder only, never from the program's or the current folder.
+  HMODULE loadSystemLibrary(const wchar_t* name) const;
+
+  LibraryLoader load_;
   using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
-  HMODULE helpLibrary_ = nullptr;  // loaded at the first help call, not at start
   HtmlHelpFn htmlHelpW_ = nullptr;
   using NotifyIconFn = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
-  HMODULE shellLibrary_ = nullptr;  // loaded at the first tray call, not at start
   NotifyIconFn notifyIconA_ = nullptr;
+  // Declared last, so that they are freed after everything above is done with them.
+  OwnedModule helpLibrary_;   // loaded at the first help call, not at start
+  OwnedModule shellLibrary_;  // loaded at the first tray call, not at start
 };
 
 }  // namespace zozi::ui

@@ -90,13 +90,6 @@ void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec
   }
 }
 
-void applyFonts(HWND parent, std::span<const ControlSpec> table, const ControlFonts& fonts) {
-  for (const auto& row : table) {
-    SendMessageW(GetDlgItem(parent, row.id), WM_SETFONT,
-                 reinterpret_cast<WPARAM>(fonts.forRole(row.font)), FALSE);
-  }
-}
-
 void layoutControls(HWND parent, std::span<const ControlSpec> table, UINT dpi) {
   HDWP batch = BeginDeferWindowPos(static_cast<int>(table.size()));
   for (const auto& row : table) {
@@ -129,12 +122,6 @@ RECT frameAround(int width, int height, UINT dpi, DWORD style, DWORD exStyle, bo
   return frame;
 }
 
-RECT centredOn(const RECT& work, int outerWidth, int outerHeight) {
-  const int x = work.left + ((work.right - work.left) - outerWidth) / 2;
-  const int y = work.top + ((work.bottom - work.top) - outerHeight) / 2;
-  return RECT{x, y, x + outerWidth, y + outerHeight};
-}
-
 RECT workAreaOf(HMONITOR monitor) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
@@ -143,6 +130,16 @@ RECT workAreaOf(HMONITOR monitor) {
 }
 
 }  // namespace
+
+RECT centredOn(const RECT& work, int outerWidth, int outerHeight) {
+  int x = work.left + ((work.right - work.left) - outerWidth) / 2;
+  int y = work.top + ((work.bottom - work.top) - outerHeight) / 2;
+  // A window larger than the work area is not centred off its top or left edge: the caption
+  // stays within reach (the system would otherwise also cap its height).
+  if (x < work.left) x = work.left;
+  if (y < work.top) y = work.top;
+  return RECT{x, y, x + outerWidth, y + outerHeight};
+}
 
 UINT systemDpi() {
   using GetDpiForSystemFn = UINT(WINAPI*)();
@@ -188,6 +185,30 @@ void placeCentred(HWND hwnd, SIZE clientTwips, UINT dpi) {
   const int dx = width - (client.right - client.left);
   const int dy = height - (client.bottom - client.top);
   if (dx != 0 || dy != 0) moveTo(outerWidth + dx, outerHeight + dy);
+}
+
+void placeAt(HWND hwnd, SIZE clientTwips, UINT dpi, const RECT& suggested) {
+  constexpr UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, flags);
+  // Keep the client area exact, whatever the suggested frame assumed.
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  const int dx = twipsToPixels(clientTwips.cx, dpi) - client.right;
+  const int dy = twipsToPixels(clientTwips.cy, dpi) - client.bottom;
+  if (dx != 0 || dy != 0) {
+    SetWindowPos(hwnd, nullptr, 0, 0, suggested.right - suggested.left + dx,
+                 suggested.bottom - suggested.top + dy, flags | SWP_NOMOVE);
+  }
+  // Grown past the work area's top or left edge: bring the caption back within reach.
+  RECT frame{};
+  GetWindowRect(hwnd, &frame);
+  const RECT work = workAreaOf(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST));
+  const LONG left = frame.left < work.left ? work.left : frame.left;
+  const LONG top = frame.top < work.top ? work.top : frame.top;
+  if (left != frame.left || top != frame.top) {
+    SetWindowPos(hwnd, nullptr, left, top, 0, 0, flags | SWP_NOSIZE);
+  }
 }
 
 std::wstring windowText(HWND hwnd) {

@@ -37,9 +37,6 @@ class ControlFonts {
 void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table, UINT dpi,
                     const ControlFonts& fonts, std::span<HWND> made = {});
 
-// Gives the table's controls their fonts (after a change of scale).
-void applyFonts(HWND parent, std::span<const ControlSpec> table, const ControlFonts& fonts);
-
 // Places the table's controls for a scale.
 void layoutControls(HWND parent, std::span<const ControlSpec> table, UINT dpi);
 
@@ -57,6 +54,15 @@ bool hasClientSize(HWND hwnd, SIZE clientTwips, UINT dpi);
 // Sizes the window so that its client area is the given twips at its scale, centred on the
 // work area of its monitor.
 void placeCentred(HWND hwnd, SIZE clientTwips, UINT dpi);
+
+// Where a window of the given outer size goes on a work area: centred, except that one larger
+// than the work area keeps its top (or left) edge on the work area's, so its caption stays in
+// reach.
+RECT centredOn(const RECT& work, int outerWidth, int outerHeight);
+
+// After a change of scale: the window at the system's suggested rectangle, its client area made
+// exact, its caption kept on the work area.
+void placeAt(HWND hwnd, SIZE clientTwips, UINT dpi, const RECT& suggested);
 
 std::wstring windowText(HWND hwnd);
 

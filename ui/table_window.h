@@ -1,0 +1,162 @@
+// What every window of the program does, in one place: its class, the entry procedure with its
+// exception firewall, creation at its final size and centred, the controls made from its table,
+// the fonts per scale, a change of scale and the end of the window. Each window is then its table
+// and its handlers:
+//
+//   class AboutWindow : public TableWindow<AboutWindow> {
+//     static const WindowSpec& spec();                       // class, styles, client, table
+//     bool onCreate();                                       // after the controls are made
+//     std::optional<LRESULT> dispatch(UINT, WPARAM, LPARAM); // nullopt: default handling
+//   };
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "handles.h"
+#include "layout.h"
+#include "window_util.h"
+
+namespace zozi::ui {
+
+struct WindowSpec {
+  const wchar_t* className;
+  const wchar_t* title;
+  DWORD style;
+  DWORD exStyle;
+  SIZE clientTwips;
+  std::span<const ControlSpec> controls;
+  int firstId;  // the controls' ids run from here, one after another
+};
+
+template <typename Derived>
+class TableWindow {
+ public:
+  TableWindow(const TableWindow&) = delete;
+  TableWindow& operator=(const TableWindow&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  UINT dpi() const { return dpi_; }
+  // A control by its id, kept from its creation: no lookup among the children.
+  HWND control(int id) const {
+    const auto index = static_cast<std::size_t>(id - Derived::spec().firstId);
+    return id >= Derived::spec().firstId && index < controls_.size() ? controls_[index] : nullptr;
+  }
+
+ protected:
+  explicit TableWindow(HINSTANCE instance) : instance_(instance) {}
+  // A window still up when its owner goes is unloaded by the derived destructor (destroyWindow),
+  // while the handlers' members still live; here it only goes without them.
+  ~TableWindow() {
+    if (!hwnd_) return;
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+
+  void destroyWindow() {
+    if (hwnd_) DestroyWindow(hwnd_);
+  }
+
+  // Makes the window at its size for the screen's scale, centred on the work area (its caption
+  // kept on the screen), with its controls; not shown. False when it could not be made, or when
+  // the window refused its creation.
+  bool createWindow(HMENU menu) {
+    const WindowSpec& spec = Derived::spec();
+    if (!registerWindowClass(instance_, spec.className, &entry)) return false;
+    const RECT place =
+        centredFrame(spec.clientTwips, systemDpi(), spec.style, spec.exStyle, menu != nullptr);
+    CreateWindowExW(spec.exStyle, spec.className, spec.title, spec.style, place.left, place.top,
+                    place.right - place.left, place.bottom - place.top, nullptr, menu, instance_,
+                    static_cast<Derived*>(this));
+    return hwnd_ != nullptr;
+  }
+
+  HINSTANCE instance() const { return instance_; }
+  const ControlFonts& fonts() const { return fonts_; }
+
+ private:
+  static LRESULT CALLBACK entry(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    Derived* self = nullptr;
+    if (message == WM_NCCREATE) {
+      self = static_cast<Derived*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+      self->hwnd_ = hwnd;
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+      self = reinterpret_cast<Derived*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    try {
+      switch (message) {
+        case WM_CREATE:
+          // -1 makes the creation fail: no half-made window goes on.
+          return self->onCreateBase() ? 0 : -1;
+        case WM_DPICHANGED:
+          self->onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+          return 0;
+        case WM_NCDESTROY:
+          self->onNcDestroy();
+          break;  // the default handling frees what the system keeps for the window
+        default:
+          if (const std::optional<LRESULT> result = self->dispatch(message, wParam, lParam)) {
+            return *result;
+          }
+          break;
+      }
+    } catch (...) {
+      // Nothing may cross the window procedure: a creation fails, any other event is dropped.
+      if (message == WM_CREATE) return -1;
+    }
+    // The handle the procedure received: the member is already cleared at WM_NCDESTROY.
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+
+  bool onCreateBase() {
+    const WindowSpec& spec = Derived::spec();
+    dpi_ = windowDpi(hwnd_);
+    fonts_ = ControlFonts(spec.controls, dpi_);
+    std::vector<HWND> made(spec.controls.size());
+    createControls(hwnd_, instance_, spec.controls, dpi_, fonts_, made);
+    controls_.assign(made.size(), nullptr);
+    for (std::size_t i = 0; i < made.size(); ++i) {
+      if (!made[i]) return false;
+      const auto index = static_cast<std::size_t>(spec.controls[i].id - spec.firstId);
+      if (index < controls_.size()) controls_[index] = made[i];
+    }
+    if (!static_cast<Derived*>(this)->onCreate()) return false;
+    // Made on a monitor of another scale than the screen's, or with a menu bar that wraps: place
+    // it again by what is measured.
+    if (!hasClientSize(hwnd_, spec.clientTwips, dpi_)) placeCentred(hwnd_, spec.clientTwips, dpi_);
+    return true;
+  }
+
+  void onDpiChanged(UINT dpi, const RECT& suggested) {
+    const WindowSpec& spec = Derived::spec();
+    dpi_ = dpi;
+    // The old fonts live until no control uses them any more.
+    const ControlFonts old = std::exchange(fonts_, ControlFonts(spec.controls, dpi_));
+    for (const auto& row : spec.controls) {
+      SendMessageW(control(row.id), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.forRole(row.font)),
+                   FALSE);
+    }
+    layoutControls(hwnd_, spec.controls, dpi_);
+    placeAt(hwnd_, spec.clientTwips, dpi_, suggested);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+
+  void onNcDestroy() {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    controls_.assign(controls_.size(), nullptr);
+  }
+
+  HINSTANCE instance_;
+  HWND hwnd_ = nullptr;
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  std::vector<HWND> controls_;
+  ControlFonts fonts_;
+};
+
+}  // namespace zozi::ui
