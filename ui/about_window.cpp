@@ -37,7 +37,8 @@ void AboutWindow::close() {
 
 bool AboutWindow::onCreate() {
   if (icon_) SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  if (smallIcon_) SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+  if (smallIcon_)
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
   // The load step: the main window takes no input while this one is open.
   EnableWindow(main_, FALSE);
   return true;

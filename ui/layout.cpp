@@ -101,8 +101,8 @@ constexpr std::array<ControlSpec, 6> kAbout = {{
      1335, 255, 4, FontRole::Window, false, false, kNone},
     {kAboutLabel4, L"Label4", Kind::Label, kAboutFrame1, L"corvel-zozi.example.org", nullptr, 120,
      1080, 1935, 255, 5, FontRole::Small, false, false, kNone},
-    {kAboutFrame1, L"Frame1", Kind::EtchedFrame, 0, L"", nullptr, 120, 0, 3015, 1455, 0, FontRole::Window,
-     false, false, kNone},
+    {kAboutFrame1, L"Frame1", Kind::EtchedFrame, 0, L"", nullptr, 120, 0, 3015, 1455, 0,
+     FontRole::Window, false, false, kNone},
 }};
 
 }  // namespace

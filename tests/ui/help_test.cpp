@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "color_panel.h"
@@ -327,6 +328,75 @@ TEST(HelpTest, EveryPageReadsBackWithTheProgramsOwnTexts) {
         "Ctrl</span>+<span class=\"key\">C"}) {
     EXPECT_NE(all.find(fact), std::string::npos) << "not in the help: " << fact;
   }
+}
+
+// The shell owns the two libraries it loads: a copy would free them twice.
+static_assert(!std::is_copy_constructible_v<SystemShell> &&
+              !std::is_copy_assignable_v<SystemShell>);
+
+// Help windows still open when the shell goes are closed before the library that drives them is
+// unloaded.
+TEST(HelpTest, SystemShellClosesItsHelpWindowsBeforeItGoes) {
+  SKIP_WITHOUT_HELP_FILE();
+  HWND help = nullptr;
+  {
+    SystemShell shell;
+    help = shell.htmlHelp(nullptr, helpFilePath(), kDisplayTopic, 0);
+    ASSERT_NE(help, nullptr);
+    pumpFor(100);
+  }
+  EXPECT_FALSE(IsWindow(help)) << "the help window outlived the help library";
+  pumpFor(50);
+}
+
+// Loads as a system without LOAD_LIBRARY_SEARCH_SYSTEM32 does (Windows 7 before its loader
+// update): the flag is refused with ERROR_INVALID_PARAMETER.
+struct LoadCall {
+  std::wstring name;
+  DWORD flags;
+};
+std::vector<LoadCall> loads;
+DWORD refusalError = ERROR_INVALID_PARAMETER;
+
+HMODULE loadWithoutSearchFlags(const wchar_t* name, DWORD flags) {
+  loads.push_back({name, flags});
+  if (flags & LOAD_LIBRARY_SEARCH_SYSTEM32) {
+    SetLastError(refusalError);
+    return nullptr;
+  }
+  return LoadLibraryExW(name, nullptr, flags);
+}
+
+TEST(HelpTest, WithoutTheSearchFlagTheLibrariesAreLoadedByTheirFullSystemPath) {
+  wchar_t folder[MAX_PATH]{};
+  GetSystemDirectoryW(folder, MAX_PATH);
+  const std::wstring system = folder;
+  loads.clear();
+  refusalError = ERROR_INVALID_PARAMETER;
+  {
+    SystemShell shell(&loadWithoutSearchFlags);
+    NOTIFYICONDATAA none{};
+    shell.notifyIcon(NIM_DELETE, &none);  // loads the shell's library
+    shell.htmlHelp(nullptr, exeFolder() + L"No_Such_Help_File.chm", kDisplayTopic, 0);
+  }
+  ASSERT_EQ(loads.size(), 4u);
+  EXPECT_EQ(loads[0].name, L"shell32.dll");
+  EXPECT_EQ(loads[0].flags, static_cast<DWORD>(LOAD_LIBRARY_SEARCH_SYSTEM32));
+  EXPECT_EQ(loads[1].name, system + L"\\shell32.dll");
+  EXPECT_EQ(loads[1].flags, 0u);
+  EXPECT_EQ(loads[2].name, L"hhctrl.ocx");
+  EXPECT_EQ(loads[3].name, system + L"\\hhctrl.ocx");
+  EXPECT_EQ(loads[3].flags, 0u);
+
+  // Any other failure is final: the library is not looked for anywhere else.
+  loads.clear();
+  refusalError = ERROR_MOD_NOT_FOUND;
+  {
+    SystemShell shell(&loadWithoutSearchFlags);
+    NOTIFYICONDATAA none{};
+    EXPECT_FALSE(shell.notifyIcon(NIM_DELETE, &none));
+  }
+  EXPECT_EQ(loads.size(), 1u);
 }
 
 }  // namespace

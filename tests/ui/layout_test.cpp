@@ -170,6 +170,104 @@ TEST_F(LayoutTest, MovingToAnotherScaleLaysOutAgainFromTheSameTable) {
   EXPECT_EQ(client.bottom, twipsToPixels(kMainClient.cy, to));
 }
 
+struct Pinned {
+  int id;
+  RECT rect;  // client pixels
+};
+
+RECT placeOf(HWND window, HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void expectPinned(HWND window, const Pinned* pins, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    SCOPED_TRACE(pins[i].id);
+    const RECT r = placeOf(window, GetDlgItem(window, pins[i].id));
+    EXPECT_EQ(r.left, pins[i].rect.left);
+    EXPECT_EQ(r.top, pins[i].rect.top);
+    EXPECT_EQ(r.right, pins[i].rect.right);
+    EXPECT_EQ(r.bottom, pins[i].rect.bottom);
+  }
+}
+
+// The places worked out by hand from the layout's twips, not by the program's own conversion:
+// at 96 dpi every control (15 twips a pixel), at 144 dpi a few whose edges fall on half pixels
+// and are rounded, not cut.
+TEST_F(LayoutTest, ControlsSitAtTheirHandComputedPixels) {
+  const UINT dpi = window.dpi();
+  RECT client{};
+  GetClientRect(window.hwnd(), &client);
+  if (dpi == 96) {
+    EXPECT_EQ(client.right, 401);
+    EXPECT_EQ(client.bottom, 409);
+    static const Pinned main[] = {
+        {kFrame1, {8, 8, 393, 89}},                // Frame1
+        {kEntryText, {16, 24, 385, 46}},           // entryText
+        {kLocalizedText, {16, 56, 121, 73}},       // localizedText
+        {kStandardText, {136, 56, 241, 73}},       // standardText
+        {kClearTextButton, {320, 56, 385, 81}},    // clearTextButton
+        {kFrame2, {8, 96, 233, 257}},              // Frame2
+        {kCheckDefault, {16, 112, 81, 129}},       // Check_default
+        {kWhiteRadio, {16, 136, 89, 153}},         // whiteRadio
+        {kRedRadio, {16, 160, 73, 177}},           // redRadio
+        {kGreenRadio, {16, 184, 89, 201}},         // greenRadio
+        {kBlueRadio, {16, 208, 81, 225}},          // blueRadio
+        {kGreyRadio, {16, 232, 89, 249}},          // greyRadio
+        {kCheckManual, {120, 112, 193, 129}},      // Check_manual
+        {kRedText, {120, 144, 177, 163}},          // redText
+        {kGreenText, {120, 168, 177, 187}},        // greenText
+        {kBlueText, {120, 192, 177, 211}},         // blueText
+        {kAlphaText, {120, 216, 177, 235}},        // alphaText
+        {kColorLabel1, {184, 144, 209, 161}},      // Label1
+        {kColorLabel2, {184, 168, 225, 185}},      // Label2
+        {kColorLabel3, {184, 192, 209, 209}},      // Label3
+        {kColorLabel4, {184, 216, 217, 233}},      // Label4
+        {kFrame3, {240, 96, 393, 257}},            // Frame3
+        {kNewRadio, {264, 128, 337, 145}},         // newRadio
+        {kCurrentRadio, {264, 152, 329, 169}},     // currentRadio
+        {kDoneRadio, {264, 176, 337, 193}},        // doneRadio
+        {kFailedRadio, {264, 200, 345, 217}},      // failedRadio
+        {kCanceledRadio, {264, 224, 345, 241}},    // canceledRadio
+        {kFrame5, {8, 264, 393, 345}},             // Frame5
+        {kDebugText, {16, 280, 385, 337}},         // debugText
+        {kFrame4, {8, 352, 393, 401}},             // Frame4
+        {kExitButton, {16, 368, 89, 393}},         // exitButton
+        {kClearButton, {152, 368, 225, 393}},      // clearButton
+        {kProceedButton, {232, 368, 305, 393}},    // proceedButton
+        {kClipboardButton, {312, 368, 385, 393}},  // clipboardButton
+    };
+    expectPinned(window.hwnd(), main, std::size(main));
+
+    SendMessageW(window.hwnd(), WM_COMMAND, kMnuAbout, 0);
+    HWND about = window.aboutHwnd();
+    ASSERT_NE(about, nullptr);
+    GetClientRect(about, &client);
+    EXPECT_EQ(client.right, 217);
+    EXPECT_EQ(client.bottom, 105);
+    static const Pinned aboutPins[] = {
+        {kAboutFrame1, {8, 0, 209, 97}},   {kAboutCloseButton, {144, 64, 201, 89}},
+        {kAboutLabel1, {16, 16, 201, 33}}, {kAboutLabel2, {16, 32, 73, 49}},
+        {kAboutLabel3, {16, 56, 105, 73}}, {kAboutLabel4, {16, 72, 145, 89}},
+    };
+    expectPinned(about, aboutPins, std::size(aboutPins));
+    SendMessageW(about, WM_CLOSE, 0, 0);
+  } else if (dpi == 144) {
+    EXPECT_EQ(client.right, 602);   // 6015 / 10 = 601.5
+    EXPECT_EQ(client.bottom, 614);  // 6135 / 10 = 613.5
+    static const Pinned some[] = {
+        {kProceedButton, {348, 552, 458, 590}},  // 3480, 5520 to 4575, 5895 twips
+        {kRedText, {180, 216, 266, 245}},        // 1800, 2160 to 2655, 2445 twips
+        {kDebugText, {24, 420, 578, 506}},       // 240, 4200 to 5775, 5055 twips
+    };
+    expectPinned(window.hwnd(), some, std::size(some));
+  } else {
+    GTEST_SKIP() << "pixels are pinned at 96 and 144 dpi";
+  }
+}
+
 // A screen reader names a text box after the frame or label made just before it.
 TEST_F(LayoutTest, EveryTextBoxIsNamedByItsFrameOrLabel) {
   const struct {

@@ -1,6 +1,7 @@
 // The main window, created for real and driven as a user would.
 #include <windows.h>
 #include <commctrl.h>
+#include <imm.h>
 
 #include <gtest/gtest.h>
 
@@ -942,6 +943,81 @@ TEST_F(MainWindowTest, EnterAndEscapeAreNoDefaultOrCancelButtons) {
       textOf(item(kDebugText)),
       L"taskHint [localize \"Write your text here ...\", [1.0, 1.0, 1.0, 1.0], \"taskNew\"]; ");
   EXPECT_TRUE(shell.boxes.empty());
+}
+
+TEST_F(MainWindowTest, EnterOnACheckBoxOrOptionTogglesNothing) {
+  click(window, item(kCheckManual));  // so the colour options are ticked off and on below
+  click(window, item(kCheckDefault));
+  const struct {
+    int id;
+    bool checked;
+  } controls[] = {{kLocalizedText, true}, {kStandardText, false}, {kCheckDefault, true},
+                  {kCheckManual, false},  {kWhiteRadio, true},    {kNewRadio, true}};
+  for (const auto& c : controls) {
+    SCOPED_TRACE(c.id);
+    SetFocus(item(c.id));
+    pressKey(window, item(c.id), VK_RETURN);
+    EXPECT_EQ(isChecked(item(c.id)), c.checked);
+  }
+  EXPECT_FALSE(isChecked(item(kStandardText)));
+  EXPECT_FALSE(isChecked(item(kCheckManual)));
+  EXPECT_FALSE(IsWindowEnabled(item(kRedText)));
+  EXPECT_EQ(textOf(item(kDebugText)), kStartLog);
+  EXPECT_TRUE(shell.boxes.empty());
+}
+
+TEST_F(MainWindowTest, CancelledEndOfTheSessionLeavesTheWindowAndTheTrayAlone) {
+  const HWND main = window.hwnd();
+  SendMessageW(main, WM_QUERYENDSESSION, 0, 0);
+  SendMessageW(main, WM_ENDSESSION, FALSE, 0);
+  pumpPending(window);
+  EXPECT_TRUE(IsWindow(main));
+  EXPECT_TRUE(IsWindowVisible(main));
+  EXPECT_TRUE(shell.trayCalls.empty());
+  EXPECT_TRUE(shell.boxes.empty());
+}
+
+TEST_F(MainWindowTest, ComponentFieldsTakeNoInputMethodCharacters) {
+  for (int id : {kRedText, kGreenText, kBlueText, kAlphaText}) {
+    HIMC context = ImmGetContext(item(id));
+    EXPECT_EQ(context, nullptr) << id;
+    if (context) ImmReleaseContext(item(id), context);
+  }
+  // The message field keeps its input method: the check above can tell the two apart.
+  HIMC entry = ImmGetContext(item(kEntryText));
+  EXPECT_NE(entry, nullptr);
+  if (entry) ImmReleaseContext(item(kEntryText), entry);
+}
+
+// A window larger than the work area keeps its caption on the screen instead of being centred
+// off its top edge.
+TEST_F(MainWindowTest, AWindowTallerThanTheScreenKeepsItsCaptionInReach) {
+  const RECT work{0, 0, 1024, 768};
+  const RECT fits = centredOn(work, 402, 450);
+  EXPECT_EQ(fits.left, 311);
+  EXPECT_EQ(fits.top, 159);
+  const RECT tall = centredOn(work, 820, 900);  // the main window at 192 dpi
+  EXPECT_EQ(tall.left, 102);
+  EXPECT_EQ(tall.top, 0);
+  EXPECT_EQ(tall.bottom, 900);
+  const RECT wide = centredOn(RECT{100, 50, 700, 450}, 800, 200);
+  EXPECT_EQ(wide.left, 100);
+  EXPECT_EQ(wide.top, 150);
+
+  // The same after a change of scale whose suggested frame starts above the work area.
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window.hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const UINT dpi = window.dpi() == 192 ? 96 : 192;
+  RECT suggested{monitor.rcWork.left - 40, monitor.rcWork.top - 60, monitor.rcWork.left + 800,
+                 monitor.rcWork.top + 900};
+  SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+               reinterpret_cast<LPARAM>(&suggested));
+  pumpPending(window);
+  RECT frame{};
+  GetWindowRect(window.hwnd(), &frame);
+  EXPECT_EQ(frame.top, monitor.rcWork.top);
+  EXPECT_EQ(frame.left, monitor.rcWork.left);
 }
 
 }  // namespace

@@ -402,5 +402,86 @@ TEST_F(TrayAboutTest, AboutCommandWhileOpenKeepsTheOneWindow) {
   EXPECT_FALSE(IsWindowEnabled(main()));
 }
 
+// Another top-level window of this program, standing in for another program's window: it
+// counts the times it is activated.
+class Bystander {
+ public:
+  Bystander() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ZoziTestBystander";
+    RegisterClassW(&wc);
+    hwnd = CreateWindowExW(0, wc.lpszClassName, L"Bystander", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10,
+                           10, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  ~Bystander() { DestroyWindow(hwnd); }
+  Bystander(const Bystander&) = delete;
+  Bystander& operator=(const Bystander&) = delete;
+
+  HWND hwnd = nullptr;
+  int activations = 0;
+
+ private:
+  static LRESULT CALLBACK proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<Bystander*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self && message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) ++self->activations;
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+};
+
+TEST_F(TrayAboutTest, ClosingAboutActivatesTheMainWindowNotAnotherOne) {
+  Bystander other;
+  openAbout();
+  // Another program's window lies below the main window, which lies below About.
+  SetWindowPos(other.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  pumpPending(window);
+  other.activations = 0;
+  click(window, GetDlgItem(about(), kAboutCloseButton));
+  expectAboutClosed();
+  EXPECT_EQ(other.activations, 0);
+  EXPECT_EQ(GetActiveWindow(), main());
+}
+
+TEST_F(TrayAboutTest, AboutActivatedAgainPutsTheFocusBackOnClose) {
+  Bystander other;
+  openAbout();
+  const HWND close = GetDlgItem(about(), kAboutCloseButton);
+  SetForegroundWindow(other.hwnd);
+  pumpUntil(window, [&] { return GetActiveWindow() == other.hwnd; });
+  // A click on About's title bar activates it.
+  SetForegroundWindow(about());
+  ASSERT_TRUE(pumpUntil(window, [&] { return GetActiveWindow() == about(); }));
+  EXPECT_EQ(GetFocus(), close);
+  // So Space presses it.
+  pressKey(window, GetFocus(), VK_SPACE);
+  expectAboutClosed();
+}
+
+// The frame is a plain etched rectangle whose edge is the client area's very first row, not a
+// group box that draws its edge half a line lower.
+TEST_F(TrayAboutTest, AboutFrameIsAnEtchedRectangleFromTheTopRow) {
+  openAbout();
+  HWND frame = GetDlgItem(about(), kAboutFrame1);
+  wchar_t className[16]{};
+  GetClassNameW(frame, className, 16);
+  EXPECT_EQ(lstrcmpiW(className, L"Static"), 0);
+  EXPECT_EQ(GetWindowLongPtrW(frame, GWL_STYLE) & SS_TYPEMASK, SS_ETCHEDFRAME);
+
+  RedrawWindow(about(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  pumpPending(window);
+  HDC dc = GetDC(about());
+  // 120 twips in at 96 dpi is pixel 8: the frame's left edge; the middle of its top edge.
+  const int dpi = static_cast<int>(window.dpi());
+  const int middle = MulDiv(120 + 3015 / 2, dpi, 1440);
+  const COLORREF top = GetPixel(dc, middle, 0);
+  const COLORREF below = GetPixel(dc, middle, MulDiv(120, dpi, 1440));
+  ReleaseDC(about(), dc);
+  EXPECT_EQ(top, GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(below, GetSysColor(COLOR_BTNFACE));
+}
+
 }  // namespace
 }  // namespace zozi::test

@@ -1,0 +1,97 @@
+// The machinery both windows share: a creation that throws fails instead of leaving a half-made
+// window, and the end of a window reaches the default handling with its real handle.
+#include <windows.h>
+#include <psapi.h>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "table_window.h"
+
+namespace zozi::test {
+namespace {
+
+using namespace zozi::ui;
+
+class TestWindow : public TableWindow<TestWindow> {
+ public:
+  explicit TestWindow(bool throwOnCreate)
+      : TableWindow(GetModuleHandleW(nullptr)), throwOnCreate_(throwOnCreate) {}
+  ~TestWindow() { destroyWindow(); }
+  bool create() { return createWindow(nullptr); }
+
+  static const WindowSpec& spec() {
+    static const WindowSpec test{
+        L"ZoziTestTableWindow", L"Test", WS_OVERLAPPEDWINDOW, 0, SIZE{1500, 1500}, {}, 0};
+    return test;
+  }
+
+ private:
+  friend class TableWindow<TestWindow>;
+  bool onCreate() {
+    if (throwOnCreate_) throw std::runtime_error("no resources");
+    return true;
+  }
+  std::optional<LRESULT> dispatch(UINT, WPARAM, LPARAM) { return std::nullopt; }
+
+  bool throwOnCreate_;
+};
+
+int windowsOfClass(const wchar_t* name) {
+  struct Count {
+    const wchar_t* name;
+    int n;
+  } count{name, 0};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        auto* c = reinterpret_cast<Count*>(param);
+        wchar_t found[64]{};
+        GetClassNameW(hwnd, found, 64);
+        if (std::wstring(found) == c->name) ++c->n;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count.n;
+}
+
+TEST(TableWindowTest, AThrowingCreationFailsAndLeavesNoWindow) {
+  TestWindow failing(/*throwOnCreate=*/true);
+  EXPECT_FALSE(failing.create());
+  EXPECT_EQ(failing.hwnd(), nullptr);
+  EXPECT_EQ(windowsOfClass(L"ZoziTestTableWindow"), 0);
+
+  TestWindow working(/*throwOnCreate=*/false);
+  EXPECT_TRUE(working.create());
+  EXPECT_EQ(windowsOfClass(L"ZoziTestTableWindow"), 1);
+}
+
+SIZE_T privateBytes() {
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                       sizeof counters);
+  return counters.PrivateUsage;
+}
+
+// What the system keeps for a window, its caption among it, is freed by the default handling of
+// its last message: a window ended without it leaks its caption. Forty windows with a caption of
+// 4 MiB each would leak 160 MiB.
+TEST(TableWindowTest, EndedWindowsGiveBackWhatTheSystemKeptForThem) {
+  const std::wstring caption(2 * 1024 * 1024, L'x');
+  const auto cycle = [&] {
+    TestWindow window(false);
+    ASSERT_TRUE(window.create());
+    SetWindowTextW(window.hwnd(), caption.c_str());
+  };
+  cycle();  // the first one may set up what later ones reuse
+  const SIZE_T before = privateBytes();
+  for (int i = 0; i < 40; ++i) cycle();
+  const SIZE_T after = privateBytes();
+  EXPECT_LT(after, before + 32u * 1024 * 1024)
+      << "grew by " << (after - before) / (1024 * 1024) << " MiB";
+}
+
+}  // namespace
+}  // namespace zozi::test
