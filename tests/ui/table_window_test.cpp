@@ -1,7 +1,6 @@
 // The machinery both windows share: a creation that throws fails instead of leaving a half-made
-// window, and the end of a window reaches the default handling with its real handle.
+// window.
 #include <windows.h>
-#include <psapi.h>
 
 #include <gtest/gtest.h>
 
@@ -66,31 +65,6 @@ TEST(TableWindowTest, AThrowingCreationFailsAndLeavesNoWindow) {
   TestWindow working(/*throwOnCreate=*/false);
   EXPECT_TRUE(working.create());
   EXPECT_EQ(windowsOfClass(L"ZoziTestTableWindow"), 1);
-}
-
-SIZE_T privateBytes() {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                       sizeof counters);
-  return counters.PrivateUsage;
-}
-
-// What the system keeps for a window, its caption among it, is freed by the default handling of
-// its last message: a window ended without it leaks its caption. Forty windows with a caption of
-// 4 MiB each would leak 160 MiB.
-TEST(TableWindowTest, EndedWindowsGiveBackWhatTheSystemKeptForThem) {
-  const std::wstring caption(2 * 1024 * 1024, L'x');
-  const auto cycle = [&] {
-    TestWindow window(false);
-    ASSERT_TRUE(window.create());
-    SetWindowTextW(window.hwnd(), caption.c_str());
-  };
-  cycle();  // the first one may set up what later ones reuse
-  const SIZE_T before = privateBytes();
-  for (int i = 0; i < 40; ++i) cycle();
-  const SIZE_T after = privateBytes();
-  EXPECT_LT(after, before + 32u * 1024 * 1024)
-      << "grew by " << (after - before) / (1024 * 1024) << " MiB";
 }
 
 }  // namespace
