@@ -27,22 +27,6 @@ int indexOf(const std::array<int, N>& ids, int id) {
   return -1;
 }
 
-UINT noticeStyle(const Notice& notice) {
-  UINT style = notice.buttons == NoticeButtons::YesNo ? MB_YESNO : MB_OK;
-  switch (notice.icon) {
-    case NoticeIcon::Exclamation:
-      style |= MB_ICONEXCLAMATION;
-      break;
-    case NoticeIcon::Question:
-      style |= MB_ICONQUESTION;
-      break;
-    case NoticeIcon::Information:
-      style |= MB_ICONINFORMATION;
-      break;
-  }
-  return style;
-}
-
 std::wstring programFolder() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
@@ -397,10 +381,7 @@ void MainWindow::onDestroy() {
   if (quitOnDestroy_) PostQuitMessage(0);
 }
 
-int MainWindow::showNotice(const Notice& notice) {
-  if (notice.beepFirst) shell_.beep();
-  return shell_.messageBox(hwnd(), widen(notice.text), widen(notice.title), noticeStyle(notice));
-}
+int MainWindow::showNotice(const Notice& notice) { return shell_.show(hwnd(), notice); }
 
 std::wstring MainWindow::controlText(int id) const { return windowText(control(id)); }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "handles.h"
+#include "window_util.h"
 
 namespace zozi::ui {
 
@@ -37,12 +38,24 @@ HMODULE SystemShell::loadSystemLibrary(const wchar_t* name) const {
   return load_(path.c_str(), 0);
 }
 
-int SystemShell::messageBox(HWND owner, const std::wstring& text, const std::wstring& title,
-                            UINT style) {
-  return MessageBoxW(owner, text.c_str(), title.c_str(), style);
+UINT noticeStyle(const Notice& notice) {
+  UINT style = notice.buttons == NoticeButtons::YesNo ? MB_YESNO : MB_OK;
+  switch (notice.icon) {
+    case NoticeIcon::Exclamation:
+      return style | MB_ICONEXCLAMATION;
+    case NoticeIcon::Question:
+      return style | MB_ICONQUESTION;
+    case NoticeIcon::Information:
+      return style | MB_ICONINFORMATION;
+  }
+  return style;
 }
 
-void SystemShell::beep() { MessageBeep(MB_ICONWARNING); }
+int SystemShell::show(HWND owner, const Notice& notice) {
+  if (notice.beepFirst) MessageBeep(MB_ICONWARNING);
+  return MessageBoxW(owner, widen(notice.text).c_str(), widen(notice.title).c_str(),
+                     noticeStyle(notice));
+}
 
 bool SystemShell::setClipboardText(HWND owner, const std::wstring& text) {
   const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);

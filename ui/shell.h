@@ -9,16 +9,19 @@
 #include <string>
 
 #include "handles.h"
+#include "notice.h"
 
 namespace zozi::ui {
+
+// The style of the message box that shows a notice: its buttons and its icon.
+UINT noticeStyle(const Notice& notice);
 
 class Shell {
  public:
   virtual ~Shell() = default;
-  // Returns the button pressed (IDOK, IDYES, IDNO...).
-  virtual int messageBox(HWND owner, const std::wstring& text, const std::wstring& title,
-                         UINT style) = 0;
-  virtual void beep() = 0;
+  // Shows the notice in a modal message box, after the system's warning sound where the notice
+  // asks for one. Returns the button pressed (IDOK, IDYES, IDNO).
+  virtual int show(HWND owner, const Notice& notice) = 0;
   // Replaces the clipboard's contents with the text; false when the clipboard could not be
   // opened or written, and then the clipboard is left as it was.
   virtual bool setClipboardText(HWND owner, const std::wstring& text) = 0;
@@ -36,9 +39,7 @@ class SystemShell final : public Shell {
   ~SystemShell() override;
   SystemShell(const SystemShell&) = delete;
   SystemShell& operator=(const SystemShell&) = delete;
-  int messageBox(HWND owner, const std::wstring& text, const std::wstring& title,
-                 UINT style) override;
-  void beep() override;
+  int show(HWND owner, const Notice& notice) override;
   bool setClipboardText(HWND owner, const std::wstring& text) override;
   HWND htmlHelp(HWND caller, const std::wstring& file, UINT command, DWORD_PTR data) override;
   BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) override;

@@ -10,9 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "notice.h"
 #include "shell.h"
 
 namespace zozi::test {
+
+using zozi::Notice;
+using zozi::NoticeButtons;
+using zozi::NoticeIcon;
 
 struct BoxCall {
   HWND owner;
@@ -35,19 +40,19 @@ struct TrayCall {
 
 class FakeShell : public ui::Shell {
  public:
-  int messageBox(HWND owner, const std::wstring& text, const std::wstring& title,
-                 UINT style) override {
-    boxes.push_back({owner, text, title, style});
+  int show(HWND owner, const Notice& notice) override {
+    notices.push_back(notice);
+    if (notice.beepFirst) {
+      ++beeps;
+      events.push_back(L"beep");
+    }
+    boxes.push_back({owner, wide(notice.text), wide(notice.title), boxStyle(notice)});
     events.push_back(L"box");
     if (onBox) onBox(boxes.back());
-    if (answers.empty()) return (style & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
+    if (answers.empty()) return notice.buttons == NoticeButtons::YesNo ? IDNO : IDOK;
     const int answer = answers.front();
     answers.pop_front();
     return answer;
-  }
-  void beep() override {
-    ++beeps;
-    events.push_back(L"beep");
   }
   bool setClipboardText(HWND owner, const std::wstring& text) override {
     clipboardCalls.push_back(text);
@@ -76,7 +81,9 @@ class FakeShell : public ui::Shell {
   bool useRealTray = false;
   std::function<void(const BoxCall&)> onBox;  // runs while the box is "open"
 
-  // Record.
+  // Record: the notices, and each as the box the user sees (wide text, the buttons and icon as
+  // the message box's style bits, worked out here on their own).
+  std::vector<Notice> notices;
   std::vector<BoxCall> boxes;
   std::vector<std::wstring> events;  // "box" and "beep", in order
   int beeps = 0;
@@ -85,6 +92,22 @@ class FakeShell : public ui::Shell {
   std::vector<TrayCall> trayCalls;
 
  private:
+  static std::wstring wide(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    std::wstring out(utf8.size(), L'\0');
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                      out.data(), static_cast<int>(out.size()));
+    out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return out;
+  }
+  static UINT boxStyle(const Notice& notice) {
+    const UINT buttons = notice.buttons == NoticeButtons::YesNo ? 4u : 0u;  // MB_YESNO, MB_OK
+    const UINT icon = notice.icon == NoticeIcon::Question      ? 32u        // MB_ICONQUESTION
+                      : notice.icon == NoticeIcon::Information ? 64u        // MB_ICONINFORMATION
+                                                               : 48u;       // MB_ICONEXCLAMATION
+    return buttons | icon;
+  }
+
   ui::SystemShell real_;
 };
 
