@@ -2,6 +2,7 @@
 
 #include <array>
 #include <iterator>
+#include <vector>
 
 #include "resource.h"
 #include "window_util.h"
@@ -77,19 +78,21 @@ bool MainWindow::create() {
 
 HMENU MainWindow::createMenu() {
   HMENU bar = CreateMenu();
-  HMENU file = CreatePopupMenu();
-  AppendMenuW(file, MF_STRING, kMnuProceed, L"Proceed");
-  AppendMenuW(file, MF_STRING, kMnuClipboard, L"Clipboard\tCtrl+C");
-  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);  // space0
-  AppendMenuW(file, MF_STRING, kMnuMinimize, L"Minimize\tCtrl+M");
-  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);  // space1
-  AppendMenuW(file, MF_STRING, kMnuExit, L"Exit");
-  HMENU help = CreatePopupMenu();
-  AppendMenuW(help, MF_STRING, kMnuHelpContents, L"Help Contents\tF1");
-  AppendMenuW(help, MF_SEPARATOR, 0, nullptr);  // space3
-  AppendMenuW(help, MF_STRING, kMnuAbout, L"About");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"File");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"Help");
+  HMENU popup = nullptr;
+  for (const MenuSpec& row : mainMenu()) {
+    switch (row.row) {
+      case MenuRow::Popup:
+        popup = CreatePopupMenu();
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), row.text);
+        break;
+      case MenuRow::Item:
+        AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(row.id), row.text);
+        break;
+      case MenuRow::Separator:
+        AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+        break;
+    }
+  }
   return bar;
 }
 
@@ -112,13 +115,12 @@ bool MainWindow::onCreate() {
   showComponentTexts();
   showColorMode();
 
-  const ACCEL keys[] = {
-      {FVIRTKEY | FCONTROL, 'C', kMnuClipboard},
-      {FVIRTKEY | FCONTROL, 'M', kMnuMinimize},
-      {FVIRTKEY, VK_F1, kMnuHelpContents},
-  };
-  accelerators_.reset(
-      CreateAcceleratorTableW(const_cast<ACCEL*>(keys), static_cast<int>(std::size(keys))));
+  std::vector<ACCEL> keys;
+  for (const ShortcutSpec& key : mainShortcuts()) {
+    keys.push_back(ACCEL{static_cast<BYTE>(FVIRTKEY | (key.control ? FCONTROL : 0)),
+                         static_cast<WORD>(key.virtualKey), static_cast<WORD>(key.command)});
+  }
+  accelerators_.reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
   return accelerators_.get() != nullptr;
 }
 
@@ -330,7 +332,7 @@ LRESULT MainWindow::onControlColor(HDC dc, HWND child, bool isStatic) {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
   }
   const ControlSpec* row = findSpec(mainControls(), id);
-  if (isStatic && row && row->kind == Kind::Label && row->textColor != CLR_INVALID) {
+  if (isStatic && row && row->kind == Kind::Label && row->textColor != kSystemTextColor) {
     SetTextColor(dc, row->textColor);
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));

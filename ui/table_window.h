@@ -27,7 +27,7 @@ struct WindowSpec {
   const wchar_t* title;
   DWORD style;
   DWORD exStyle;
-  SIZE clientTwips;
+  TwipSize clientTwips;
   std::span<const ControlSpec> controls;
   int firstId;  // the controls' ids run from here, one after another
 };

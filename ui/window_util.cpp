@@ -150,21 +150,21 @@ UINT systemDpi() {
   return windowDpi(nullptr);
 }
 
-RECT centredFrame(SIZE clientTwips, UINT dpi, DWORD style, DWORD exStyle, bool hasMenu) {
+RECT centredFrame(TwipSize clientTwips, UINT dpi, DWORD style, DWORD exStyle, bool hasMenu) {
   const RECT frame = frameAround(twipsToPixels(clientTwips.cx, dpi),
                                  twipsToPixels(clientTwips.cy, dpi), dpi, style, exStyle, hasMenu);
   const RECT work = workAreaOf(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
   return centredOn(work, frame.right - frame.left, frame.bottom - frame.top);
 }
 
-bool hasClientSize(HWND hwnd, SIZE clientTwips, UINT dpi) {
+bool hasClientSize(HWND hwnd, TwipSize clientTwips, UINT dpi) {
   RECT client{};
   GetClientRect(hwnd, &client);
   return client.right - client.left == twipsToPixels(clientTwips.cx, dpi) &&
          client.bottom - client.top == twipsToPixels(clientTwips.cy, dpi);
 }
 
-void placeCentred(HWND hwnd, SIZE clientTwips, UINT dpi) {
+void placeCentred(HWND hwnd, TwipSize clientTwips, UINT dpi) {
   const int width = twipsToPixels(clientTwips.cx, dpi);
   const int height = twipsToPixels(clientTwips.cy, dpi);
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
@@ -187,7 +187,7 @@ void placeCentred(HWND hwnd, SIZE clientTwips, UINT dpi) {
   if (dx != 0 || dy != 0) moveTo(outerWidth + dx, outerHeight + dy);
 }
 
-void placeAt(HWND hwnd, SIZE clientTwips, UINT dpi, const RECT& suggested) {
+void placeAt(HWND hwnd, TwipSize clientTwips, UINT dpi, const RECT& suggested) {
   constexpr UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
   SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, flags);

@@ -46,14 +46,14 @@ UINT systemDpi();
 
 // The outer rectangle of a window of these styles whose client area is the given twips at the
 // scale, centred on the work area of the primary monitor: where to make it.
-RECT centredFrame(SIZE clientTwips, UINT dpi, DWORD style, DWORD exStyle, bool hasMenu);
+RECT centredFrame(TwipSize clientTwips, UINT dpi, DWORD style, DWORD exStyle, bool hasMenu);
 
 // Whether the window's client area is the given twips at the scale.
-bool hasClientSize(HWND hwnd, SIZE clientTwips, UINT dpi);
+bool hasClientSize(HWND hwnd, TwipSize clientTwips, UINT dpi);
 
 // Sizes the window so that its client area is the given twips at its scale, centred on the
 // work area of its monitor.
-void placeCentred(HWND hwnd, SIZE clientTwips, UINT dpi);
+void placeCentred(HWND hwnd, TwipSize clientTwips, UINT dpi);
 
 // Where a window of the given outer size goes on a work area: centred, except that one larger
 // than the work area keeps its top (or left) edge on the work area's, so its caption stays in
@@ -62,7 +62,7 @@ RECT centredOn(const RECT& work, int outerWidth, int outerHeight);
 
 // After a change of scale: the window at the system's suggested rectangle, its client area made
 // exact, its caption kept on the work area.
-void placeAt(HWND hwnd, SIZE clientTwips, UINT dpi, const RECT& suggested);
+void placeAt(HWND hwnd, TwipSize clientTwips, UINT dpi, const RECT& suggested);
 
 std::wstring windowText(HWND hwnd);
 

@@ -23,7 +23,7 @@ class TestWindow : public TableWindow<TestWindow> {
 
   static const WindowSpec& spec() {
     static const WindowSpec test{
-        L"ZoziTestTableWindow", L"Test", WS_OVERLAPPEDWINDOW, 0, SIZE{1500, 1500}, {}, 0};
+        L"ZoziTestTableWindow", L"Test", WS_OVERLAPPEDWINDOW, 0, TwipSize{1500, 1500}, {}, 0};
     return test;
   }
 
