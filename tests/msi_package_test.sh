@@ -64,12 +64,13 @@ uninstall_entries() {
   done
 }
 
-# The program's folder, its shortcut and everything of the product in the registry.
-profile=$(unix "$(wine cmd /c echo %USERPROFILE% 2>/dev/null | tr -d '\r')")
-[ -d "$profile" ] || fail "no user profile in the prefix ($profile)"
-program_dir="$profile/AppData/Local/Programs/$product"
-shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$product.lnk"
-
+# Every mention of the product in the registry, as exported lines: its name, and its product
+# codes (braced and squished) once known.
+product_codes=""
+remember_product_code() {
+  local code=$1
+  product_codes="${product_codes:+$product_codes|}${code//[\{\}]/}|$(squished "$code")"
+}
 registry_mentions() {
   local out="$1" key
   : >"$out"
@@ -78,11 +79,6 @@ registry_mentions() {
     iconv -f UTF-16 -t UTF-8 "$work/export.reg" | tr -d '\r' |
       grep -i -E -e 'corvel' ${product_codes:+-e "$product_codes"} >>"$out" || true
   done
-}
-product_codes=""  # braced and squished, as an extended regular expression, once known
-remember_product_code() {
-  local code=$1
-  product_codes="${product_codes:+$product_codes|}${code//[\{\}]/}|$(squished "$code")"
 }
 
 uninstall_all() {
@@ -101,6 +97,12 @@ cleanup() {
   exit $status
 }
 
+# Where a per-user install puts the program and its shortcut.
+profile=$(unix "$(wine cmd /c echo %USERPROFILE% 2>/dev/null | tr -d '\r')")
+[ -d "$profile" ] || fail "no user profile in the prefix ($profile)"
+program_dir="$profile/AppData/Local/Programs/$product"
+shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$product.lnk"
+
 step "the packages"
 (cd "$build" && "$cpack" -G ZIP -B "$work/out" >"$work/cpack.log" 2>&1) ||
   { cat "$work/cpack.log"; fail "cpack failed"; }
@@ -111,7 +113,7 @@ word_count=$(msiinfo suminfo "$msi" | sed -n 's/^Source: \([0-9]*\).*/\1/p')
 ((word_count & 8)) || fail "the package asks for administrator rights (word count $word_count)"
 # The files shipped in the zip, and a newer package of them whose help file differs.
 mkdir -p "$work/files" "$work/newer"
-(cd "$work/files" && cmake -E tar xf "$work/out/CorvelEditorZozi-1.21.0025-win64.zip")
+python3 -m zipfile -e "$work/out/CorvelEditorZozi-1.21.0025-win64.zip" "$work/files"
 cp "$work/files/CorvelEditorZozi.exe" "$work/files/Corvel_Editor_Zazo_Help.chm" "$icon" "$work/newer/"
 echo "help of $newer_version" >>"$work/newer/Corvel_Editor_Zazo_Help.chm"
 (cd "$work/newer" && "$wixl" --arch x64 -D Version=$newer_version -D SourceDir=. \
