@@ -104,6 +104,7 @@ void MainWindow::show(int showCommand) {
 
 bool MainWindow::onCreate() {
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+  highContrast_ = shell_.highContrast();
   if (icon_) SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
   if (smallIcon_) {
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
@@ -151,6 +152,10 @@ std::optional<LRESULT> MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM 
     case WM_ENDSESSION:
       onEndSession(wParam != FALSE);
       return 0;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      onColoursChanged();
+      return std::nullopt;
     case WM_DESTROY:
       onDestroy();
       return 0;
@@ -323,17 +328,19 @@ void MainWindow::showOptionTabStops() {
 LRESULT MainWindow::onControlColor(HDC dc, HWND child, bool isStatic) {
   const int id = GetDlgCtrlID(child);
   if (const int field = indexOf(kComponentIds, id); field >= 0) {
-    const int colour =
-        state_.colors.fields[static_cast<std::size_t>(field)].background == FieldBackground::Light3D
-            ? COLOR_3DLIGHT
-            : COLOR_WINDOW;
+    // In high contrast the 3D-light shade may not stand apart from the text: a disabled field
+    // takes the dialog colour the system pairs with grey text.
+    const bool light3D = state_.colors.fields[static_cast<std::size_t>(field)].background ==
+                         FieldBackground::Light3D;
+    const int colour = !light3D ? COLOR_WINDOW : highContrast_ ? COLOR_BTNFACE : COLOR_3DLIGHT;
     SetBkColor(dc, GetSysColor(colour));
     SetTextColor(dc, GetSysColor(IsWindowEnabled(child) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
   }
   const ControlSpec* row = findSpec(mainControls(), id);
   if (isStatic && row && row->kind == Kind::Label && row->textColor != kSystemTextColor) {
-    SetTextColor(dc, row->textColor);
+    // In high contrast the labels take the system's text colour, as every text must.
+    SetTextColor(dc, highContrast_ ? GetSysColor(COLOR_BTNTEXT) : row->textColor);
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
   }
@@ -373,6 +380,12 @@ void MainWindow::onEndSession(bool ending) {
   // Logging off or shutting down unloads the window like any other close, so the unload step
   // still removes the tray icon. A cancelled end of the session changes nothing.
   if (ending) DestroyWindow(hwnd());
+}
+
+void MainWindow::onColoursChanged() {
+  // High contrast switched on or off, or the colour scheme changed: paint everything again.
+  highContrast_ = shell_.highContrast();
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::onDestroy() {

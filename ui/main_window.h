@@ -66,6 +66,7 @@ class MainWindow : public TableWindow<MainWindow> {
   void onNextControl(WPARAM wParam, LPARAM lParam);
   void onEnterKey();
   void onEndSession(bool ending);
+  void onColoursChanged();
   void onTaskbarCreated();
   void onDestroy();
 
@@ -106,6 +107,7 @@ class MainWindow : public TableWindow<MainWindow> {
   NOTIFYICONDATAA trayIconData_{};  // all zero until the first minimise
   bool inTray_ = false;
   UINT taskbarCreated_ = 0;
+  bool highContrast_ = false;  // read at creation and whenever the system's colours change
   OwnedIcon icon_;
   OwnedIcon smallIcon_;
   OwnedAccel accelerators_;

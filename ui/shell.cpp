@@ -101,4 +101,11 @@ BOOL SystemShell::notifyIcon(DWORD message, NOTIFYICONDATAA* data) {
   return notifyIconA_(message, data);
 }
 
+bool SystemShell::highContrast() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 }  // namespace zozi::ui

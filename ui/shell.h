@@ -28,6 +28,8 @@ class Shell {
   // Opens the compiled help file at the given full path.
   virtual HWND htmlHelp(HWND caller, const std::wstring& file, UINT command, DWORD_PTR data) = 0;
   virtual BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) = 0;
+  // Whether the system's high-contrast mode is on.
+  virtual bool highContrast() = 0;
 };
 
 // Loads a system library by name; the flags are LoadLibraryExW's.
@@ -43,6 +45,7 @@ class SystemShell final : public Shell {
   bool setClipboardText(HWND owner, const std::wstring& text) override;
   HWND htmlHelp(HWND caller, const std::wstring& file, UINT command, DWORD_PTR data) override;
   BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) override;
+  bool highContrast() override;
 
  private:
   // From the system folder only, never from the program's or the current folder.

@@ -74,7 +74,10 @@ class FakeShell : public ui::Shell {
     return TRUE;
   }
 
+  bool highContrast() override { return highContrastOn; }
+
   // Script.
+  bool highContrastOn = false;  // the system's high-contrast mode
   std::deque<int> answers;      // next message-box answers; default: IDOK, or IDNO for Yes/No
   bool clipboardBusy = false;   // another program holds the clipboard
   std::deque<bool> refuseAdds;  // next NIM_ADD results: true = refused

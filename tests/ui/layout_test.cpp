@@ -60,7 +60,8 @@ int captionWidth(HWND control) {
 }
 
 // Checks one window against its table at a scale.
-void expectLaidOut(HWND window, std::span<const ControlSpec> table, TwipSize clientTwips, UINT dpi) {
+void expectLaidOut(HWND window, std::span<const ControlSpec> table, TwipSize clientTwips,
+                   UINT dpi) {
   RECT client{};
   GetClientRect(window, &client);
   EXPECT_EQ(client.right, twipsToPixels(clientTwips.cx, dpi));

@@ -1030,5 +1030,40 @@ TEST(NoticeStyleTest, EachNoticeShowsItsButtonsAndIcon) {
   EXPECT_EQ(noticeStyle(emptyMessageWarning(ProceedTrigger::Menu)), 48u);
 }
 
+// Wine cannot switch high contrast on, so the mode comes through the seam.
+TEST_F(MainWindowTest, HighContrastTakesTheSystemsColoursForLabelsAndDisabledFields) {
+  const auto labelText = [&](int id) {
+    return askColours(window.hwnd(), item(id), WM_CTLCOLORSTATIC).text;
+  };
+  const auto fieldBrush = [&] {
+    return askColours(window.hwnd(), item(kRedText), WM_CTLCOLORSTATIC).brush;
+  };
+  EXPECT_EQ(labelText(kColorLabel1), RGB(255, 0, 0));
+  EXPECT_EQ(fieldBrush(), GetSysColorBrush(COLOR_3DLIGHT));
+
+  shell.highContrastOn = true;
+  SendMessageW(window.hwnd(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  // The whole window is painted again, not only what is asked for next.
+  RECT update{};
+  EXPECT_TRUE(GetUpdateRect(item(kColorLabel1), &update, FALSE));
+  EXPECT_TRUE(GetUpdateRect(item(kRedText), &update, FALSE));
+  pumpPending(window);
+  for (int id : {kColorLabel1, kColorLabel2, kColorLabel3, kColorLabel4}) {
+    EXPECT_EQ(labelText(id), GetSysColor(COLOR_BTNTEXT)) << id;
+  }
+  EXPECT_EQ(fieldBrush(), GetSysColorBrush(COLOR_BTNFACE));
+  click(window, item(kCheckManual));  // an enabled field keeps the window colour
+  EXPECT_EQ(askColours(window.hwnd(), item(kRedText), WM_CTLCOLOREDIT).brush,
+            GetSysColorBrush(COLOR_WINDOW));
+  click(window, item(kCheckDefault));
+
+  // Switched off again while the program runs: the layout's colours come back.
+  shell.highContrastOn = false;
+  SendMessageW(window.hwnd(), WM_SYSCOLORCHANGE, 0, 0);
+  pumpPending(window);
+  EXPECT_EQ(labelText(kColorLabel3), RGB(0, 0, 128));
+  EXPECT_EQ(fieldBrush(), GetSysColorBrush(COLOR_3DLIGHT));
+}
+
 }  // namespace
 }  // namespace zozi::test
