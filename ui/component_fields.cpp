@@ -28,7 +28,7 @@ void subclassEdit(HWND edit, WNDPROC procedure) {
 }  // namespace
 
 void MainWindow::prepareFields() {
-  for (int id : {kRedText, kGreenText, kBlueText, kAlphaText}) {
+  for (int id : kComponentIds) {
     subclassEdit(control(id), componentFieldProc);
     // Characters composed by an input method would arrive without passing the filter, as they
     // do not in a numeric field: the fields have no input context.

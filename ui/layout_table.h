@@ -3,6 +3,7 @@
 // from these tables, in table order; nothing here depends on the window system.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 
@@ -74,7 +75,13 @@ enum MainControl : int {
   kClipboardButton,
 };
 
-inline constexpr int kMainControlCount = kClipboardButton - kFrame1 + 1;
+// The controls behind the rules, in the rules' order: the component fields red to alpha, the
+// colour options in the order of the presets, the icon options in layout order.
+inline constexpr std::array<int, 4> kComponentIds = {kRedText, kGreenText, kBlueText, kAlphaText};
+inline constexpr std::array<int, 5> kPresetIds = {kWhiteRadio, kGreenRadio, kRedRadio, kBlueRadio,
+                                                  kGreyRadio};
+inline constexpr std::array<int, 5> kIconIds = {kNewRadio, kCurrentRadio, kDoneRadio, kFailedRadio,
+                                                kCanceledRadio};
 
 // Menu items of the main window.
 enum MainMenu : int {

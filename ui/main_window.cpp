@@ -11,36 +11,15 @@ namespace zozi::ui {
 
 namespace {
 
-constexpr std::array<int, kComponentCount> kComponentIds = {kRedText, kGreenText, kBlueText,
-                                                            kAlphaText};
-constexpr std::array<int, kPresetCount> kPresetIds = {kWhiteRadio, kGreenRadio, kRedRadio,
-                                                      kBlueRadio, kGreyRadio};
-constexpr std::array<int, 5> kIconIds = {kNewRadio, kCurrentRadio, kDoneRadio, kFailedRadio,
-                                         kCanceledRadio};
-constexpr UINT kHtmlHelpDisplayTopic = 0;  // HH_DISPLAY_TOPIC
+static_assert(kComponentIds.size() == kComponentCount && kPresetIds.size() == kPresetCount);
 
-// Index of an id in one of the tables above, or -1.
+// Index of an id in one of the id tables, or -1.
 template <std::size_t N>
 int indexOf(const std::array<int, N>& ids, int id) {
   for (std::size_t i = 0; i < N; ++i) {
     if (ids[i] == id) return static_cast<int>(i);
   }
   return -1;
-}
-
-std::wstring programFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  const auto slash = path.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
 }
 
 HICON loadAppIcon(HINSTANCE instance, int sizeMetric) {
@@ -215,17 +194,6 @@ void MainWindow::onCommand(int id, int code) {
   }
 }
 
-void MainWindow::onEnterKey() {
-  HWND focus = GetFocus();
-  if (!focus || GetParent(focus) != hwnd()) return;
-  wchar_t className[16]{};
-  GetClassNameW(focus, className, static_cast<int>(std::size(className)));
-  const LONG_PTR type = GetWindowLongPtrW(focus, GWL_STYLE) & BS_TYPEMASK;
-  if (lstrcmpiW(className, L"Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)) {
-    SendMessageW(focus, BM_CLICK, 0, 0);
-  }
-}
-
 // Control events.
 
 void MainWindow::onTextModeClick(int id) {
@@ -271,24 +239,20 @@ void MainWindow::onIconClick(int id) {
 // Showing what the rules wrote. Only what differs is written: each write to a control is a round
 // trip to the window system.
 
+void MainWindow::showCheck(int id, std::uint16_t value) {
+  if (isChecked(id) != (value != 0)) {
+    SendMessageW(control(id), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+}
+
 void MainWindow::showTextModeChecks() {
-  const auto check = [this](int id, std::uint16_t value) {
-    if (isChecked(id) != (value != 0)) {
-      SendMessageW(control(id), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
-    }
-  };
-  check(kLocalizedText, state_.textModePair.localizedValue);
-  check(kStandardText, state_.textModePair.standardValue);
+  showCheck(kLocalizedText, state_.textModePair.localizedValue);
+  showCheck(kStandardText, state_.textModePair.standardValue);
 }
 
 void MainWindow::showColorMode() {
-  const auto check = [this](int id, std::uint16_t value) {
-    if (isChecked(id) != (value != 0)) {
-      SendMessageW(control(id), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
-    }
-  };
-  check(kCheckDefault, state_.colors.defaultValue);
-  check(kCheckManual, state_.colors.manualValue);
+  showCheck(kCheckDefault, state_.colors.defaultValue);
+  showCheck(kCheckManual, state_.colors.manualValue);
   for (std::size_t i = 0; i < kPresetCount; ++i) {
     EnableWindow(control(kPresetIds[i]), state_.colors.optionEnabled[i]);
   }
@@ -348,34 +312,6 @@ LRESULT MainWindow::onControlColor(HDC dc, HWND child, bool isStatic) {
                         reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
 }
 
-void MainWindow::onActivate(WORD state) {
-  // Keep the focused control across deactivation, as a dialog does.
-  if (state != WA_INACTIVE) return;
-  if (HWND focus = GetFocus(); focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
-}
-
-void MainWindow::onSetFocus() {
-  // The focus given to the window goes on to the control the user left, as in a dialog.
-  if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_) &&
-      IsWindowVisible(lastFocus_)) {
-    SetFocus(lastFocus_);
-  } else {
-    SetFocus(control(kEntryText));
-  }
-}
-
-void MainWindow::onNextControl(WPARAM wParam, LPARAM lParam) {
-  // The dialog manager and the multi-line box ask the parent to move the focus; a plain window
-  // would ignore it and Tab would stick in the box.
-  HWND next = nullptr;
-  if (LOWORD(lParam)) {
-    next = reinterpret_cast<HWND>(wParam);
-  } else {
-    next = GetNextDlgTabItem(hwnd(), GetFocus(), wParam != 0);
-  }
-  if (next) SetFocus(next);
-}
-
 void MainWindow::onEndSession(bool ending) {
   // Logging off or shutting down unloads the window like any other close, so the unload step
   // still removes the tray icon. A cancelled end of the session changes nothing.
@@ -402,55 +338,6 @@ std::wstring MainWindow::controlText(int id) const { return windowText(control(i
 
 bool MainWindow::isChecked(int id) const {
   return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-// The commands.
-
-void MainWindow::proceedCommand(ProceedTrigger trigger) {
-  ProceedInput input;
-  input.message = narrow(controlText(kEntryText));
-  if (!input.message.empty()) {
-    input.red = narrow(controlText(kRedText));
-    input.green = narrow(controlText(kGreenText));
-    input.blue = narrow(controlText(kBlueText));
-    input.alpha = narrow(controlText(kAlphaText));
-  }
-  const ProceedOutcome outcome = zozi::proceedCommand(state_.settings, trigger, std::move(input));
-  if (outcome.refusal) {
-    showNotice(*outcome.refusal);
-  } else if (outcome.statement) {
-    SetWindowTextW(control(kDebugText), widen(*outcome.statement).c_str());
-  }
-}
-
-void MainWindow::clearEntryCommand() { SetWindowTextW(control(kEntryText), L""); }
-
-void MainWindow::clearLogCommand() {
-  if (showNotice(clearLogQuestion()) == IDYES) SetWindowTextW(control(kDebugText), L"");
-}
-
-void MainWindow::exitCommand() {
-  if (showNotice(exitQuestion()) == IDYES) DestroyWindow(hwnd());
-}
-
-void MainWindow::copyToClipboardCommand() {
-  if (shell_.setClipboardText(hwnd(), controlText(kDebugText))) {
-    showNotice(copiedNotice());
-  } else {
-    showNotice(clipboardBusyWarning());
-  }
-}
-
-void MainWindow::helpContentsCommand() {
-  // The help file beside the program, never one planted in the current folder. A missing file
-  // is not reported.
-  shell_.htmlHelp(hwnd(), programFolder() + kHelpFileName, kHtmlHelpDisplayTopic, 0);
-}
-
-void MainWindow::aboutCommand() {
-  if (about_ && about_->hwnd()) return;
-  about_ = std::make_unique<AboutWindow>(instance(), hwnd(), icon_.get(), smallIcon_.get());
-  if (about_->create()) about_->show();
 }
 
 }  // namespace zozi::ui

@@ -80,6 +80,7 @@ class MainWindow : public TableWindow<MainWindow> {
 
   // What the rules write, shown on the controls. The component texts are written only by the
   // rules that set them (the load step and a preset): the fields own what the user types.
+  void showCheck(int id, std::uint16_t value);
   void showTextModeChecks();
   void showColorMode();
   void showComponentTexts();

@@ -1,0 +1,74 @@
+// The commands of the main window, each run the same way by its button, menu item and shortcut.
+#include "main_window.h"
+
+namespace zozi::ui {
+
+namespace {
+
+constexpr UINT kHtmlHelpDisplayTopic = 0;  // HH_DISPLAY_TOPIC
+
+std::wstring programFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  const auto slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+void MainWindow::proceedCommand(ProceedTrigger trigger) {
+  ProceedInput input;
+  input.message = narrow(controlText(kEntryText));
+  if (!input.message.empty()) {
+    input.red = narrow(controlText(kRedText));
+    input.green = narrow(controlText(kGreenText));
+    input.blue = narrow(controlText(kBlueText));
+    input.alpha = narrow(controlText(kAlphaText));
+  }
+  const ProceedOutcome outcome = zozi::proceedCommand(state_.settings, trigger, std::move(input));
+  if (outcome.refusal) {
+    showNotice(*outcome.refusal);
+  } else if (outcome.statement) {
+    SetWindowTextW(control(kDebugText), widen(*outcome.statement).c_str());
+  }
+}
+
+void MainWindow::clearEntryCommand() { SetWindowTextW(control(kEntryText), L""); }
+
+void MainWindow::clearLogCommand() {
+  if (showNotice(clearLogQuestion()) == IDYES) SetWindowTextW(control(kDebugText), L"");
+}
+
+void MainWindow::exitCommand() {
+  if (showNotice(exitQuestion()) == IDYES) DestroyWindow(hwnd());
+}
+
+void MainWindow::copyToClipboardCommand() {
+  if (shell_.setClipboardText(hwnd(), controlText(kDebugText))) {
+    showNotice(copiedNotice());
+  } else {
+    showNotice(clipboardBusyWarning());
+  }
+}
+
+void MainWindow::helpContentsCommand() {
+  // The help file beside the program, never one planted in the current folder. A missing file
+  // is not reported.
+  shell_.htmlHelp(hwnd(), programFolder() + kHelpFileName, kHtmlHelpDisplayTopic, 0);
+}
+
+void MainWindow::aboutCommand() {
+  if (about_ && about_->hwnd()) return;
+  about_ = std::make_unique<AboutWindow>(instance(), hwnd(), icon_.get(), smallIcon_.get());
+  if (about_->create()) about_->show();
+}
+
+}  // namespace zozi::ui
