@@ -42,9 +42,6 @@ struct IconTraits {
 struct AccelTraits {
   static void close(HACCEL h) { DestroyAcceleratorTable(h); }
 };
-struct WindowTraits {
-  static void close(HWND h) { DestroyWindow(h); }
-};
 struct MenuTraits {
   static void close(HMENU h) { DestroyMenu(h); }
 };
@@ -58,7 +55,6 @@ struct GlobalTraits {
 using OwnedFont = Owned<HFONT, FontTraits>;
 using OwnedIcon = Owned<HICON, IconTraits>;
 using OwnedAccel = Owned<HACCEL, AccelTraits>;
-using OwnedWindow = Owned<HWND, WindowTraits>;
 using OwnedMenu = Owned<HMENU, MenuTraits>;
 using OwnedModule = Owned<HMODULE, ModuleTraits>;
 using OwnedGlobal = Owned<HGLOBAL, GlobalTraits>;

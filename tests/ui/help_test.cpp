@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "color_panel.h"
+#include "controls.h"
 #include "fake_shell.h"
 #include "hint.h"
 #include "main_window.h"
@@ -58,14 +59,7 @@ const char* const kPages[] = {"index.html",  "window.html",         "statement.h
                               "tray.html",   "troubleshooting.html"};
 const char* const kOtherFiles[] = {"style.css", "toc.hhc", "index.hhk"};
 
-std::wstring exeFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  path.resize(length);
-  return path.substr(0, path.find_last_of(L'\\') + 1);
-}
-
-std::wstring helpFilePath() { return exeFolder() + kHelpFileName; }
+std::wstring helpFilePath() { return programFolder() + kHelpFileName; }
 
 bool fileExists(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -180,7 +174,7 @@ TEST(HelpTest, SystemShellOpensTheFileInAWindowTitledFromTheFile) {
 // Without this the test above could pass on a help system that opens a window for anything.
 TEST(HelpTest, SystemShellOpensNoWindowForAMissingFile) {
   SystemShell shell;
-  const std::wstring missing = exeFolder() + L"No_Such_Help_File.chm";
+  const std::wstring missing = programFolder() + L"No_Such_Help_File.chm";
   ASSERT_FALSE(fileExists(missing));
   const HWND help = shell.htmlHelp(nullptr, missing, kDisplayTopic, 0);
   EXPECT_EQ(help, nullptr);
@@ -377,7 +371,7 @@ TEST(HelpTest, WithoutTheSearchFlagTheLibrariesAreLoadedByTheirFullSystemPath) {
     SystemShell shell(&loadWithoutSearchFlags);
     NOTIFYICONDATAA none{};
     shell.notifyIcon(NIM_DELETE, &none);  // loads the shell's library
-    shell.htmlHelp(nullptr, exeFolder() + L"No_Such_Help_File.chm", kDisplayTopic, 0);
+    shell.htmlHelp(nullptr, programFolder() + L"No_Such_Help_File.chm", kDisplayTopic, 0);
   }
   ASSERT_EQ(loads.size(), 4u);
   EXPECT_EQ(loads[0].name, L"shell32.dll");

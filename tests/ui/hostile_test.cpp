@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 
+#include "controls.h"
 #include "fake_shell.h"
 #include "layout.h"
 #include "main_window.h"
@@ -28,13 +29,6 @@ const std::wstring kCopied =
 const std::wstring kBusy =
     L"The clipboard is in use by another program.\r\nNothing was copied; please try again.";
 
-std::wstring besideThisProgram(const wchar_t* file) {
-  wchar_t path[MAX_PATH]{};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder = path;
-  return folder.substr(0, folder.find_last_of(L'\\') + 1) + file;
-}
-
 // tests/tools/clipboard_holder.exe, started as a separate process that opens the clipboard and
 // keeps it open until released.
 class ClipboardHoldingProcess {
@@ -45,8 +39,8 @@ class ClipboardHoldingProcess {
     const std::wstring releaseName = L"zozi-clipboard-release-" + suffix;
     ready_ = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
     release_ = CreateEventW(nullptr, TRUE, FALSE, releaseName.c_str());
-    std::wstring command = L"\"" + besideThisProgram(L"clipboard_holder.exe") + L"\" " + readyName +
-                           L" " + releaseName;
+    std::wstring command =
+        L"\"" + programFolder() + L"clipboard_holder.exe" + L"\" " + readyName + L" " + releaseName;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -250,6 +244,49 @@ TEST_F(HostileTest, AThousandCommandCyclesLeakNoHandle) {
   EXPECT_EQ(after.user, before.user) << "USER objects leaked";
   EXPECT_TRUE(isChecked(item(kCheckDefault)));
   EXPECT_EQ(clipboardText(), textOf(item(kDebugText)));
+}
+
+// The paths that make and free window-system objects: the About window with its fonts, a change
+// of scale (new fonts for every control), the tray and back, and a whole window with its
+// tooltips, menu, icons and accelerators.
+TEST_F(HostileTest, WindowsScalesTrayAndTooltipsLeakNoHandle) {
+  const UINT dpi = window.dpi();
+  const UINT other = dpi == 144 ? 96 : 144;
+  const auto scaleTo = [this](UINT to) {
+    RECT suggested{};
+    GetWindowRect(window.hwnd(), &suggested);
+    SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(to, to),
+                 reinterpret_cast<LPARAM>(&suggested));
+    pumpPending(window);
+  };
+  const auto cycle = [&](int round) {
+    command(window, kMnuAbout);
+    click(window, GetDlgItem(window.aboutHwnd(), kAboutCloseButton));
+    scaleTo(other);
+    scaleTo(dpi);
+    command(window, kMnuMinimize);
+    PostMessageW(window.hwnd(), WM_MOUSEMOVE, 0, WM_LBUTTONDOWN);
+    pumpPending(window);
+    if (round % 10 == 0) {
+      FakeShell otherShell;
+      MainWindow second{GetModuleHandleW(nullptr), otherShell, /*quitOnDestroy=*/false};
+      ASSERT_TRUE(openWindow(second));
+      const HWND button = second.control(kProceedButton);
+      SendMessageW(button, WM_SETCURSOR, reinterpret_cast<WPARAM>(button),
+                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+      ASSERT_NE(second.tooltip(), nullptr);
+    }
+  };
+  cycle(0);  // warm-up
+  const GuiCounts before = guiCounts();
+  for (int round = 1; round <= 100; ++round) cycle(round);
+  const GuiCounts after = guiCounts();
+  std::printf("GDI objects %lu -> %lu, USER objects %lu -> %lu\n", before.gdi, after.gdi,
+              before.user, after.user);
+  EXPECT_EQ(after.gdi, before.gdi) << "GDI objects leaked";
+  EXPECT_EQ(after.user, before.user) << "USER objects leaked";
+  EXPECT_EQ(window.dpi(), dpi);
+  EXPECT_TRUE(IsWindowVisible(window.hwnd()));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "controls.h"
 #include "fake_shell.h"
 #include "layout.h"
 #include "main_window.h"
@@ -26,13 +27,6 @@ UINT expectedDpi(UINT actual) {
   return value ? static_cast<UINT>(std::atoi(value)) : actual;
 }
 
-LOGFONTW fontOf(HWND control) {
-  LOGFONTW font{};
-  auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-  GetObjectW(handle, sizeof font, &font);
-  return font;
-}
-
 int centipointsFor(FontRole role) {
   switch (role) {
     case FontRole::Frame:
@@ -44,19 +38,6 @@ int centipointsFor(FontRole role) {
       break;
   }
   return 975;
-}
-
-// Width the caption needs in pixels, with the control's own font.
-int captionWidth(HWND control) {
-  const std::wstring text = textOf(control);
-  HDC dc = GetDC(control);
-  auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-  HGDIOBJ old = SelectObject(dc, font);
-  SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
-  return size.cx;
 }
 
 // Checks one window against its table at a scale.
@@ -95,14 +76,15 @@ void expectLaidOut(HWND window, std::span<const ControlSpec> table, TwipSize cli
     switch (row.kind) {
       case Kind::Label:
       case Kind::Frame:
-        EXPECT_LE(captionWidth(control), width);
+        EXPECT_LE(textWidth(control, textOf(control)), width);
         break;
       case Kind::Button:
-        EXPECT_LE(captionWidth(control) + MulDiv(8, static_cast<int>(dpi), 96), width);
+        EXPECT_LE(textWidth(control, textOf(control)) + MulDiv(8, static_cast<int>(dpi), 96),
+                  width);
         break;
       case Kind::Check:
       case Kind::Radio:
-        EXPECT_LE(captionWidth(control) + glyph, width);
+        EXPECT_LE(textWidth(control, textOf(control)) + glyph, width);
         break;
       case Kind::EtchedFrame:
       case Kind::Edit:

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "controls.h"
 #include "fake_shell.h"
 #include "layout.h"
 #include "main_window.h"
@@ -32,12 +33,6 @@ const std::wstring kOnlyNumbers = L"Only numbers are allowed !\r\nValue can be f
 constexpr UINT kWarning = MB_OK | MB_ICONEXCLAMATION;
 constexpr UINT kQuestion = MB_YESNO | MB_ICONQUESTION;
 constexpr UINT kInformation = MB_OK | MB_ICONINFORMATION;
-
-// A menu item as the menu bar delivers it.
-void menu(MainWindow& window, int id) {
-  SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-  pumpPending(window);
-}
 
 // Another thread holding the clipboard open, as a program that is busy with it would.
 class ClipboardHolder {
@@ -84,13 +79,6 @@ RECT clientRectOf(HWND control) {
   GetWindowRect(control, &r);
   MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
   return r;
-}
-
-LOGFONTW fontOf(HWND control) {
-  LOGFONTW font{};
-  const auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-  GetObjectW(handle, sizeof font, &font);
-  return font;
 }
 
 // What the window answers when a control asks for its colours, and the text colour it set.
@@ -182,29 +170,10 @@ std::vector<HWND> tabWalk(MainWindow& window, HWND from, bool backwards = false)
   return visited;
 }
 
-// Width of a text in a control's own font, in pixels.
-int textWidth(HWND control, const std::wstring& text) {
-  HDC dc = GetDC(control);
-  const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-  HGDIOBJ previous = SelectObject(dc, font);
-  SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, previous);
-  ReleaseDC(control, dc);
-  return size.cx;
-}
-
 int clientWidth(HWND control) {
   RECT r{};
   GetClientRect(control, &r);
   return r.right;
-}
-
-std::wstring exeFolder() {
-  wchar_t path[MAX_PATH]{};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder = path;
-  return folder.substr(0, folder.find_last_of(L'\\'));
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -648,7 +617,7 @@ TEST_F(MainWindowTest, ProceedRefusesAnEmptyMessageFromButtonAndMenu) {
   EXPECT_EQ(shell.boxes[0].title, kTitle);
   EXPECT_EQ(shell.boxes[0].style, kWarning);
 
-  menu(window, kMnuProceed);
+  command(window, kMnuProceed);
   ASSERT_EQ(shell.boxes.size(), 2u);
   EXPECT_EQ(shell.events, (std::vector<std::wstring>{L"beep", L"box", L"beep", L"box"}));
   EXPECT_EQ(shell.boxes[1].text,
@@ -683,7 +652,7 @@ TEST_F(MainWindowTest, ProceedWritesOnlyTheLatestStatement) {
 
   SetWindowTextW(item(kEntryText), L"Go \"north\"");
   click(window, item(kCanceledRadio));
-  menu(window, kMnuProceed);
+  command(window, kMnuProceed);
   EXPECT_EQ(textOf(item(kDebugText)),
             L"taskHint [\"Go \"north\"\", [0.0, 1.0, 0.0, 1.0], \"taskFailed\"]; ");
   EXPECT_TRUE(shell.boxes.empty());
@@ -769,7 +738,7 @@ TEST_F(MainWindowTest, ClearLogAsksAndEmptiesOnlyOnYes) {
 TEST_F(MainWindowTest, ExitAsksAndUnloadsOnlyOnYes) {
   const HWND main = window.hwnd();
   click(window, item(kExitButton));
-  menu(window, kMnuExit);
+  command(window, kMnuExit);
   ASSERT_EQ(shell.boxes.size(), 2u);
   for (const BoxCall& box : shell.boxes) {
     EXPECT_EQ(box.text, L"Do you really want to quit?");
@@ -780,7 +749,7 @@ TEST_F(MainWindowTest, ExitAsksAndUnloadsOnlyOnYes) {
   EXPECT_TRUE(shell.trayCalls.empty());
 
   shell.answers.push_back(IDYES);
-  menu(window, kMnuExit);
+  command(window, kMnuExit);
   EXPECT_FALSE(IsWindow(main));
   ASSERT_EQ(shell.trayCalls.size(), 1u);
   EXPECT_EQ(shell.trayCalls[0].message, static_cast<DWORD>(NIM_DELETE));
@@ -822,7 +791,7 @@ TEST_F(MainWindowTest, ClipboardRightAfterStartCopiesTheHintAndTellsSo) {
   EXPECT_EQ(shell.boxes[0].owner, window.hwnd());
 
   putOnClipboard(L"stale");
-  menu(window, kMnuClipboard);
+  command(window, kMnuClipboard);
   EXPECT_EQ(clipboardText(), kStartLog);
   ASSERT_EQ(shell.boxes.size(), 2u);
   EXPECT_EQ(shell.boxes[1].text, kCopied);
@@ -843,7 +812,7 @@ TEST_F(MainWindowTest, BusyClipboardIsReportedAndKeepsItsContent) {
   shell.clipboardBusy = false;
   ClipboardHolder holder;
   ASSERT_TRUE(holder.opened());
-  menu(window, kMnuClipboard);
+  command(window, kMnuClipboard);
   holder.release();
   ASSERT_EQ(shell.boxes.size(), 2u);
   EXPECT_EQ(shell.boxes[1].text, kBusy);
@@ -900,12 +869,12 @@ TEST_F(MainWindowTest, F1OpensTheHelpFileBesideTheProgramFromAnyControl) {
   pressKey(window, item(kEntryText), VK_F1);
   SetFocus(item(kDebugText));
   pressKey(window, item(kDebugText), VK_F1);
-  menu(window, kMnuHelpContents);
+  command(window, kMnuHelpContents);
   SetCurrentDirectoryW(previous);
 
   ASSERT_EQ(shell.helpCalls.size(), 3u);
   for (const HelpCall& call : shell.helpCalls) {
-    EXPECT_EQ(call.file, exeFolder() + L"\\Corvel_Editor_Zazo_Help.chm");
+    EXPECT_EQ(call.file, programFolder() + L"Corvel_Editor_Zazo_Help.chm");
     EXPECT_EQ(call.command, 0u);
     EXPECT_EQ(call.data, 0u);
     EXPECT_EQ(call.caller, window.hwnd());

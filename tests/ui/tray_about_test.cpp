@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "controls.h"
 #include "fake_shell.h"
 #include "layout.h"
 #include "main_window.h"
@@ -32,13 +33,6 @@ std::string expectedTip() {
 
 bool sameRecord(const NOTIFYICONDATAA& a, const NOTIFYICONDATAA& b) {
   return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-LOGFONTW fontOf(HWND control) {
-  LOGFONTW font{};
-  const auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-  GetObjectW(handle, sizeof font, &font);
-  return font;
 }
 
 // Height of a font of the given size in hundredths of a point at a scale.

@@ -75,6 +75,11 @@ void typeText(ui::MainWindow& main, HWND target, const std::wstring& text) {
   }
 }
 
+void command(ui::MainWindow& main, int id) {
+  SendMessageW(main.hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  pumpPending(main);
+}
+
 void click(ui::MainWindow& main, HWND button) {
   SendMessageW(button, BM_CLICK, 0, 0);
   pumpPending(main);

@@ -28,6 +28,9 @@ void pressKey(ui::MainWindow& main, HWND target, UINT virtualKey, bool control =
 // Types text into a control character by character, as WM_CHAR messages through the loop.
 void typeText(ui::MainWindow& main, HWND target, const std::wstring& text);
 
+// A menu item or shortcut's command, as the menu bar delivers it.
+void command(ui::MainWindow& main, int id);
+
 // A button click as the user makes it (the control's own click handling, notification
 // included).
 void click(ui::MainWindow& main, HWND button);

@@ -1,0 +1,39 @@
+// What the window tests read off controls and the program's surroundings: a control's font and
+// the width of a text in it, and the folder the test program runs from.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace zozi::test {
+
+inline LOGFONTW fontOf(HWND control) {
+  LOGFONTW font{};
+  const auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  GetObjectW(handle, sizeof font, &font);
+  return font;
+}
+
+// Width of a text in a control's own font, in pixels.
+inline int textWidth(HWND control, const std::wstring& text) {
+  HDC dc = GetDC(control);
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  HGDIOBJ previous = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return size.cx;
+}
+
+// The folder of the running test program, with its closing backslash: where the build puts the
+// help file and the helper programs.
+inline std::wstring programFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  path.resize(length);
+  return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
+}  // namespace zozi::test
