@@ -660,7 +660,9 @@ class Monkey {
 
   void actOnMain() {
     const HWND main = window->hwnd();
-    switch (rng_() % 20) {
+    unsigned slot = rng_() % 20;
+    if (slot == 18 && !chance(5)) slot = 11;  // a scale change lays out every control: rarer
+    switch (slot) {
       case 0:
       case 1:
       case 2:
