@@ -4,15 +4,15 @@
 
 namespace zozi::ui {
 
-const WindowSpec& AboutWindow::spec() {
+const WindowDefinition& AboutWindow::definition() {
   // A tool window has no taskbar button; no owner, as the main window only lends it the focus.
-  static const WindowSpec about{kAboutClassName,
-                                L"About",
-                                WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                                WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME,
-                                kAboutClient,
-                                aboutControls(),
-                                kAboutFrame1};
+  static const WindowDefinition about{kAboutClassName,
+                                      L"About",
+                                      WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                                      WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME,
+                                      kAboutClient,
+                                      aboutControls(),
+                                      kAboutFrame1};
   return about;
 }
 

@@ -24,7 +24,7 @@ class AboutWindow : public TableWindow<AboutWindow> {
   // Gives the main window back, enabled, then unloads this one.
   void close();
 
-  static const WindowSpec& spec();
+  static const WindowDefinition& definition();
 
  private:
   friend class TableWindow<AboutWindow>;

@@ -30,15 +30,15 @@ HICON loadAppIcon(HINSTANCE instance, int sizeMetric) {
 
 }  // namespace
 
-const WindowSpec& MainWindow::spec() {
+const WindowDefinition& MainWindow::definition() {
   static const std::wstring title = widen(kAppTitle);
-  static const WindowSpec main{kMainClassName,
-                               title.c_str(),
-                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                               0,
-                               kMainClient,
-                               mainControls(),
-                               kFrame1};
+  static const WindowDefinition main{kMainClassName,
+                                     title.c_str(),
+                                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                                     0,
+                                     kMainClient,
+                                     mainControls(),
+                                     kFrame1};
   return main;
 }
 

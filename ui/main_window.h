@@ -31,7 +31,7 @@ class MainWindow : public TableWindow<MainWindow> {
   // Shows the window centred on its monitor with the focus in the message field.
   void show(int showCommand);
 
-  static const WindowSpec& spec();
+  static const WindowDefinition& definition();
 
   HWND tooltip() const { return tooltip_; }
   HACCEL accelerators() const { return accelerators_.get(); }

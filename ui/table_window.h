@@ -4,8 +4,8 @@
 // and its handlers:
 //
 //   class AboutWindow : public TableWindow<AboutWindow> {
-//     static const WindowSpec& spec();                       // class, styles, client, table
-//     bool onCreate();                                       // after the controls are made
+//     static const WindowDefinition& definition();                       // class, styles, client,
+//     table bool onCreate();                                       // after the controls are made
 //     std::optional<LRESULT> dispatch(UINT, WPARAM, LPARAM); // nullopt: default handling
 //   };
 #pragma once
@@ -22,7 +22,7 @@
 
 namespace zozi::ui {
 
-struct WindowSpec {
+struct WindowDefinition {
   const wchar_t* className;
   const wchar_t* title;
   DWORD style;
@@ -42,8 +42,9 @@ class TableWindow {
   UINT dpi() const { return dpi_; }
   // A control by its id, kept from its creation: no lookup among the children.
   HWND control(int id) const {
-    const auto index = static_cast<std::size_t>(id - Derived::spec().firstId);
-    return id >= Derived::spec().firstId && index < controls_.size() ? controls_[index] : nullptr;
+    const auto index = static_cast<std::size_t>(id - Derived::definition().firstId);
+    return id >= Derived::definition().firstId && index < controls_.size() ? controls_[index]
+                                                                           : nullptr;
   }
 
  protected:
@@ -64,11 +65,11 @@ class TableWindow {
   // kept on the screen), with its controls; not shown. False when it could not be made, or when
   // the window refused its creation.
   bool createWindow(HMENU menu) {
-    const WindowSpec& spec = Derived::spec();
-    if (!registerWindowClass(instance_, spec.className, &entry)) return false;
+    const WindowDefinition& def = Derived::definition();
+    if (!registerWindowClass(instance_, def.className, &entry)) return false;
     const RECT place =
-        centredFrame(spec.clientTwips, systemDpi(), spec.style, spec.exStyle, menu != nullptr);
-    CreateWindowExW(spec.exStyle, spec.className, spec.title, spec.style, place.left, place.top,
+        centredFrame(def.clientTwips, systemDpi(), def.style, def.exStyle, menu != nullptr);
+    CreateWindowExW(def.exStyle, def.className, def.title, def.style, place.left, place.top,
                     place.right - place.left, place.bottom - place.top, nullptr, menu, instance_,
                     static_cast<Derived*>(this));
     return hwnd_ != nullptr;
@@ -114,35 +115,35 @@ class TableWindow {
   }
 
   bool onCreateBase() {
-    const WindowSpec& spec = Derived::spec();
+    const WindowDefinition& def = Derived::definition();
     dpi_ = windowDpi(hwnd_);
-    fonts_ = ControlFonts(spec.controls, dpi_);
-    std::vector<HWND> made(spec.controls.size());
-    createControls(hwnd_, instance_, spec.controls, dpi_, fonts_, made);
+    fonts_ = ControlFonts(def.controls, dpi_);
+    std::vector<HWND> made(def.controls.size());
+    createControls(hwnd_, instance_, def.controls, dpi_, fonts_, made);
     controls_.assign(made.size(), nullptr);
     for (std::size_t i = 0; i < made.size(); ++i) {
       if (!made[i]) return false;
-      const auto index = static_cast<std::size_t>(spec.controls[i].id - spec.firstId);
+      const auto index = static_cast<std::size_t>(def.controls[i].id - def.firstId);
       if (index < controls_.size()) controls_[index] = made[i];
     }
     if (!static_cast<Derived*>(this)->onCreate()) return false;
     // Made on a monitor of another scale than the screen's, or with a menu bar that wraps: place
     // it again by what is measured.
-    if (!hasClientSize(hwnd_, spec.clientTwips, dpi_)) placeCentred(hwnd_, spec.clientTwips, dpi_);
+    if (!hasClientSize(hwnd_, def.clientTwips, dpi_)) placeCentred(hwnd_, def.clientTwips, dpi_);
     return true;
   }
 
   void onDpiChanged(UINT dpi, const RECT& suggested) {
-    const WindowSpec& spec = Derived::spec();
+    const WindowDefinition& def = Derived::definition();
     dpi_ = dpi;
     // The old fonts live until no control uses them any more.
-    const ControlFonts old = std::exchange(fonts_, ControlFonts(spec.controls, dpi_));
-    for (const auto& row : spec.controls) {
+    const ControlFonts old = std::exchange(fonts_, ControlFonts(def.controls, dpi_));
+    for (const auto& row : def.controls) {
       SendMessageW(control(row.id), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.forRole(row.font)),
                    FALSE);
     }
-    layoutControls(hwnd_, spec.controls, dpi_);
-    placeAt(hwnd_, spec.clientTwips, dpi_, suggested);
+    layoutControls(hwnd_, def.controls, dpi_);
+    placeAt(hwnd_, def.clientTwips, dpi_, suggested);
     InvalidateRect(hwnd_, nullptr, TRUE);
   }
 

@@ -21,8 +21,8 @@ class TestWindow : public TableWindow<TestWindow> {
   ~TestWindow() { destroyWindow(); }
   bool create() { return createWindow(nullptr); }
 
-  static const WindowSpec& spec() {
-    static const WindowSpec test{
+  static const WindowDefinition& definition() {
+    static const WindowDefinition test{
         L"ZoziTestTableWindow", L"Test", WS_OVERLAPPEDWINDOW, 0, TwipSize{1500, 1500}, {}, 0};
     return test;
   }
