@@ -4,9 +4,12 @@
 // and its handlers:
 //
 //   class AboutWindow : public TableWindow<AboutWindow> {
-//     static const WindowDefinition& definition();                       // class, styles, client,
-//     table bool onCreate();                                       // after the controls are made
-//     std::optional<LRESULT> dispatch(UINT, WPARAM, LPARAM); // nullopt: default handling
+//     // Class, styles, client area and control table.
+//     static const WindowDefinition& definition();
+//     // After the controls are made; false fails the creation.
+//     bool onCreate();
+//     // Every other message; nullopt leaves it to the default handling.
+//     std::optional<LRESULT> dispatch(UINT, WPARAM, LPARAM);
 //   };
 #pragma once
 
