@@ -5,7 +5,7 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "objdump failed on ${PROGRAM}")
 endif()
 string(REGEX MATCHALL "DLL Name: [^\r\n]+" lines "${dump}")
-set(system KERNEL32.dll USER32.dll GDI32.dll SHELL32.dll COMCTL32.dll msvcrt.dll ADVAPI32.dll
+set(system KERNEL32.dll USER32.dll GDI32.dll SHELL32.dll COMCTL32.dll IMM32.dll msvcrt.dll ADVAPI32.dll
     ole32.dll OLEAUT32.dll api-ms-win-crt-runtime-l1-1-0.dll)
 string(TOLOWER "${system}" system)
 list(LENGTH lines count)
