@@ -1,8 +1,11 @@
 # Shared settings for the project's scripts (sourced, not run).
 ZOZI_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export ZOZI_ROOT
-# The project's own Wine prefix, never ~/.wine.
-export WINEPREFIX="${WINEPREFIX:-$ZOZI_ROOT/build/wine/prefix}"
+# The project's own Wine prefixes, never ~/.wine: at 96 dpi ZOZI_PREFIX_BASE, at another scale
+# ZOZI_PREFIX_BASE-<dpi>dpi (see zozi_use_prefix in wine-env.sh). Exported, so that the programs a
+# script starts (CTest and the runners it calls) keep the same base whatever prefix is in use.
+export ZOZI_PREFIX_BASE="${ZOZI_PREFIX_BASE:-${WINEPREFIX:-$ZOZI_ROOT/build/wine/prefix}}"
+export WINEPREFIX="${WINEPREFIX:-$ZOZI_PREFIX_BASE}"
 export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installer prompts: the program needs neither.

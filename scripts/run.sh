@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds the program and starts it under Wine. Without a display it
-# runs on a virtual display, saves a screenshot and prints where.
+# runs on a virtual display, saves a screenshot and prints where. ZOZI_DPI=144 (or any other
+# screen scale in dpi) runs it at that scale, in the prefix for it; the default is 96.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -11,13 +12,13 @@ cmake --build --preset windows -j"$(nproc)" --target CorvelEditorZozi window_pro
 exe="$ZOZI_ROOT/build/windows/ui/CorvelEditorZozi.exe"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 && [ "${ZOZI_HEADLESS:-0}" != 1 ]; then
-  zozi_prepare_prefix
+  zozi_use_prefix "${ZOZI_DPI:-96}"
   exec wine "$exe"
 fi
 
 trap zozi_stop_all EXIT
 zozi_start_display
-zozi_prepare_prefix
+zozi_use_prefix "${ZOZI_DPI:-96}"
 zozi_start_wine
 wine "$exe" >/dev/null 2>&1 &
 app=$!

@@ -8,20 +8,13 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$(nproc)" --target CorvelEditorZozi window_probe
 exe="$ZOZI_ROOT/build/windows/ui/CorvelEditorZozi.exe"
 probe="$ZOZI_ROOT/build/windows/tests/window_probe.exe"
-base="$WINEPREFIX"
 trap zozi_stop_all EXIT
 zozi_start_display
 
 shoot() {  # DPI OUTPUT [COMMAND CAPTION]
   local dpi="$1" out="$2"
   shift 2
-  export WINEPREFIX="$base"
-  [ "$dpi" != 96 ] && export WINEPREFIX="$base-${dpi}dpi"
-  zozi_prepare_prefix
-  if [ "$dpi" != 96 ] && [ ! -f "$WINEPREFIX/.zozi-dpi-$dpi" ]; then
-    zozi_set_dpi "$dpi"
-    touch "$WINEPREFIX/.zozi-dpi-$dpi"
-  fi
+  zozi_use_prefix "$dpi"
   wine "$exe" >/dev/null 2>&1 &
   local geometry
   geometry=$(wine "$probe" "Corvel Editor Zozi" "$@" | tr -d '\r')

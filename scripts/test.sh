@@ -42,7 +42,7 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$jobs"
 trap zozi_stop_all EXIT
 zozi_start_display
-zozi_prepare_prefix
+zozi_use_prefix 96
 zozi_start_wine
 # The Windows tests share one display and one clipboard: one at a time.
 ctest --preset windows -j1 || status=1
