@@ -5,7 +5,10 @@
 
 namespace zozi {
 
-inline constexpr const char* kAppTitle = "Corvel Editor Zozi";
+#define ZOZI_APP_TITLE "Corvel Editor Zozi"
+inline constexpr const char* kAppTitle = ZOZI_APP_TITLE;
+// The same title for the window system's wide-character calls.
+inline constexpr const wchar_t* kAppTitleWide = L"" ZOZI_APP_TITLE;
 inline constexpr const char* kLineBreak = "\r\n";
 
 enum class NoticeIcon { Exclamation, Question, Information };

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <iterator>
-#include <vector>
 
 #include "resource.h"
 #include "window_util.h"
@@ -31,9 +30,8 @@ HICON loadAppIcon(HINSTANCE instance, int sizeMetric) {
 }  // namespace
 
 const WindowDefinition& MainWindow::definition() {
-  static const std::wstring title = widen(kAppTitle);
   static const WindowDefinition main{kMainClassName,
-                                     title.c_str(),
+                                     kAppTitleWide,
                                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                                      0,
                                      kMainClient,
@@ -95,12 +93,15 @@ bool MainWindow::onCreate() {
   showComponentTexts();
   showColorMode();
 
-  std::vector<ACCEL> keys;
+  std::array<ACCEL, 8> keys{};
+  int count = 0;
   for (const ShortcutSpec& key : mainShortcuts()) {
-    keys.push_back(ACCEL{static_cast<BYTE>(FVIRTKEY | (key.control ? FCONTROL : 0)),
-                         static_cast<WORD>(key.virtualKey), static_cast<WORD>(key.command)});
+    if (count == static_cast<int>(keys.size())) return false;
+    keys[static_cast<std::size_t>(count++)] =
+        ACCEL{static_cast<BYTE>(FVIRTKEY | (key.control ? FCONTROL : 0)),
+              static_cast<WORD>(key.virtualKey), static_cast<WORD>(key.command)};
   }
-  accelerators_.reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
+  accelerators_.reset(CreateAcceleratorTableW(keys.data(), count));
   return accelerators_.get() != nullptr;
 }
 

@@ -1,6 +1,7 @@
 #include "shell.h"
 
 #include <cstring>
+#include <cwchar>
 
 #include "handles.h"
 #include "window_util.h"
@@ -29,13 +30,13 @@ HMODULE SystemShell::loadSystemLibrary(const wchar_t* name) const {
   // Windows 7 without its loader update does not know the flag: name the file by its full path
   // in the system folder instead.
   if (GetLastError() != ERROR_INVALID_PARAMETER) return nullptr;
-  std::wstring path(MAX_PATH, L'\0');
-  const UINT length = GetSystemDirectoryW(path.data(), static_cast<UINT>(path.size()));
-  if (length == 0 || length >= path.size()) return nullptr;
-  path.resize(length);
-  path += L'\\';
-  path += name;
-  return load_(path.c_str(), 0);
+  wchar_t path[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+  const std::size_t nameLength = std::wcslen(name);
+  if (length == 0 || length + 1 + nameLength >= MAX_PATH) return nullptr;
+  path[length] = L'\\';
+  std::memcpy(path + length + 1, name, (nameLength + 1) * sizeof(wchar_t));
+  return load_(path, 0);
 }
 
 UINT noticeStyle(const Notice& notice) {
