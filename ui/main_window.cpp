@@ -93,16 +93,20 @@ bool MainWindow::onCreate() {
   showComponentTexts();
   showColorMode();
 
+  accelerators_.reset(createAccelerators());
+  return accelerators_.get() != nullptr;
+}
+
+HACCEL MainWindow::createAccelerators() {
   std::array<ACCEL, 8> keys{};
   int count = 0;
   for (const ShortcutSpec& key : mainShortcuts()) {
-    if (count == static_cast<int>(keys.size())) return false;
+    if (count == static_cast<int>(keys.size())) return nullptr;
     keys[static_cast<std::size_t>(count++)] =
         ACCEL{static_cast<BYTE>(FVIRTKEY | (key.control ? FCONTROL : 0)),
               static_cast<WORD>(key.virtualKey), static_cast<WORD>(key.command)};
   }
-  accelerators_.reset(CreateAcceleratorTableW(keys.data(), count));
-  return accelerators_.get() != nullptr;
+  return CreateAcceleratorTableW(keys.data(), count);
 }
 
 std::optional<LRESULT> MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -94,6 +94,7 @@ class MainWindow : public TableWindow<MainWindow> {
                                         LPARAM lParam) noexcept;
 
   static HMENU createMenu();
+  static HACCEL createAccelerators();
   bool hasTooltip(HWND child) const;
   void createTooltips();
   void addTrayIcon();
