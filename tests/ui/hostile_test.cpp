@@ -12,6 +12,7 @@
 #include <string>
 
 #include "controls.h"
+#include "expected_texts.h"
 #include "fake_shell.h"
 #include "layout.h"
 #include "main_window.h"
@@ -22,10 +23,6 @@ namespace {
 
 using namespace zozi::ui;
 
-const std::wstring kStartLog = L"Click on the Proceed button ...\r\n";
-const std::wstring kCopied =
-    L"Generated data were copied to the clipboard.\r\n"
-    L"Use Ctrl+V to paste this code into the your script.";
 const std::wstring kBusy =
     L"The clipboard is in use by another program.\r\nNothing was copied; please try again.";
 

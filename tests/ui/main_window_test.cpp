@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "controls.h"
+#include "expected_texts.h"
 #include "fake_shell.h"
 #include "layout.h"
 #include "main_window.h"
@@ -22,17 +23,8 @@ namespace {
 
 using namespace zozi::ui;
 
-const std::wstring kTitle = L"Corvel Editor Zozi";
-const std::wstring kStartLog = L"Click on the Proceed button ...\r\n";
-const std::wstring kCopied =
-    L"Generated data were copied to the clipboard.\r\n"
-    L"Use Ctrl+V to paste this code into the your script.";
 const std::wstring kBusy =
     L"The clipboard is in use by another program.\r\nNothing was copied; please try again.";
-const std::wstring kOnlyNumbers = L"Only numbers are allowed !\r\nValue can be from 0 to 1.";
-constexpr UINT kWarning = MB_OK | MB_ICONEXCLAMATION;
-constexpr UINT kQuestion = MB_YESNO | MB_ICONQUESTION;
-constexpr UINT kInformation = MB_OK | MB_ICONINFORMATION;
 
 // Another thread holding the clipboard open, as a program that is busy with it would.
 class ClipboardHolder {

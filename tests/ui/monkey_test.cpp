@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "expected_texts.h"
 #include "fake_shell.h"
 #include "layout.h"
 #include "main_window.h"
@@ -57,21 +58,8 @@ constexpr UINT kTrayEvents[] = {WM_MOUSEMOVE,   WM_LBUTTONDOWN, WM_LBUTTONUP,
                                 WM_RBUTTONDOWN, WM_RBUTTONUP,   WM_LBUTTONDBLCLK};
 
 // The message boxes, as the user reads them.
-const std::wstring kOnlyNumbers = L"Only numbers are allowed !\r\nValue can be from 0 to 1.";
-const std::wstring kEmptyByButton =
-    L"Write some text for the Task Hint.\r\nMessage can't be empty!";
-const std::wstring kEmptyByMenu =
-    L"Write some text for the Task Hint.\r\nMessage text can't be empty!";
-const std::wstring kClearLogQuestion = L"Do you really want to clear the Debug log?";
-const std::wstring kQuitQuestion = L"Do you really want to quit?";
-const std::wstring kCopied =
-    L"Generated data were copied to the clipboard.\r\n"
-    L"Use Ctrl+V to paste this code into the your script.";
 const std::wstring kBusy =
     L"The clipboard is in use by another program.\r\nNothing was copied; please try again.";
-constexpr UINT kWarning = MB_OK | MB_ICONEXCLAMATION;
-constexpr UINT kQuestion = MB_YESNO | MB_ICONQUESTION;
-constexpr UINT kInformation = MB_OK | MB_ICONINFORMATION;
 
 template <std::size_t N>
 int indexIn(const int (&ids)[N], int id) {
