@@ -58,11 +58,22 @@ void WindowCore::changeScale(UINT dpi, const RECT& suggested) {
   dpi_ = dpi;
   // The old fonts live until no control uses them any more.
   const ControlFonts old = std::exchange(fonts_, ControlFonts(def.controls, dpi_));
+  // Each control by the handle kept for it, new font and new place in one pass; the moves in one
+  // batch.
+  HDWP batch = BeginDeferWindowPos(static_cast<int>(def.controls.size()));
   for (const auto& row : def.controls) {
-    SendMessageW(controlById(row.id), WM_SETFONT,
-                 reinterpret_cast<WPARAM>(fonts_.forRole(row.font)), FALSE);
+    const HWND control = controlById(row.id);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.forRole(row.font)), FALSE);
+    const RECT r = controlRect(def.controls, row, dpi_);
+    constexpr UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (batch) {
+      batch = DeferWindowPos(batch, control, nullptr, r.left, r.top, r.right - r.left,
+                             r.bottom - r.top, flags);
+    } else {
+      SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
+    }
   }
-  layoutControls(hwnd_, def.controls, dpi_);
+  if (batch) EndDeferWindowPos(batch);
   placeAt(hwnd_, def.clientTwips, dpi_, suggested);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }

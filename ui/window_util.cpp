@@ -90,23 +90,6 @@ void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec
   }
 }
 
-void layoutControls(HWND parent, std::span<const ControlSpec> table, UINT dpi) {
-  HDWP batch = BeginDeferWindowPos(static_cast<int>(table.size()));
-  for (const auto& row : table) {
-    HWND control = GetDlgItem(parent, row.id);
-    if (!control) continue;
-    const RECT r = controlRect(table, row, dpi);
-    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-    if (batch) {
-      batch = DeferWindowPos(batch, control, nullptr, r.left, r.top, r.right - r.left,
-                             r.bottom - r.top, flags);
-    } else {
-      SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
-    }
-  }
-  if (batch) EndDeferWindowPos(batch);
-}
-
 namespace {
 
 // The outer rectangle around a client area of the given pixels, at the origin.

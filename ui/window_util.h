@@ -37,9 +37,6 @@ class ControlFonts {
 void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table, UINT dpi,
                     const ControlFonts& fonts, std::span<HWND> made = {});
 
-// Places the table's controls for a scale.
-void layoutControls(HWND parent, std::span<const ControlSpec> table, UINT dpi);
-
 // The screen's scale, for a window about to be made on the primary monitor (96 where the system
 // cannot tell).
 UINT systemDpi();

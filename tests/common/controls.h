@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace zozi::test {
 
@@ -34,6 +35,25 @@ inline std::wstring programFolder() {
   const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
   path.resize(length);
   return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
+// The windows of this thread whose class has the given name.
+inline std::vector<HWND> windowsOfClass(const wchar_t* className) {
+  struct Search {
+    const wchar_t* name;
+    std::vector<HWND> found;
+  } search{className, {}};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        wchar_t name[64]{};
+        GetClassNameW(hwnd, name, 64);
+        if (std::wstring(name) == s->name) s->found.push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 }  // namespace zozi::test

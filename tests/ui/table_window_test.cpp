@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "controls.h"
 #include "table_window.h"
 
 namespace zozi::test {
@@ -38,33 +39,15 @@ class TestWindow : public TableWindow<TestWindow> {
   bool throwOnCreate_;
 };
 
-int windowsOfClass(const wchar_t* name) {
-  struct Count {
-    const wchar_t* name;
-    int n;
-  } count{name, 0};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        auto* c = reinterpret_cast<Count*>(param);
-        wchar_t found[64]{};
-        GetClassNameW(hwnd, found, 64);
-        if (std::wstring(found) == c->name) ++c->n;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
-  return count.n;
-}
-
 TEST(TableWindowTest, AThrowingCreationFailsAndLeavesNoWindow) {
   TestWindow failing(/*throwOnCreate=*/true);
   EXPECT_FALSE(failing.create());
   EXPECT_EQ(failing.hwnd(), nullptr);
-  EXPECT_EQ(windowsOfClass(L"ZoziTestTableWindow"), 0);
+  EXPECT_EQ(windowsOfClass(L"ZoziTestTableWindow").size(), 0u);
 
   TestWindow working(/*throwOnCreate=*/false);
   EXPECT_TRUE(working.create());
-  EXPECT_EQ(windowsOfClass(L"ZoziTestTableWindow"), 1);
+  EXPECT_EQ(windowsOfClass(L"ZoziTestTableWindow").size(), 1u);
 }
 
 }  // namespace

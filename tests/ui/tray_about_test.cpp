@@ -40,21 +40,7 @@ int heightFor(int centipoints, UINT dpi) {
   return -MulDiv(centipoints, static_cast<int>(dpi), 7200);
 }
 
-std::vector<HWND> aboutWindowsOfThisThread() {
-  std::vector<HWND> found;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM out) -> BOOL {
-        wchar_t name[64]{};
-        GetClassNameW(hwnd, name, 64);
-        if (std::wstring(name) == kAboutClassName) {
-          reinterpret_cast<std::vector<HWND>*>(out)->push_back(hwnd);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
+std::vector<HWND> aboutWindowsOfThisThread() { return windowsOfClass(kAboutClassName); }
 
 // The fake shell, also noting whether the main window was on screen at each tray call, so the
 // order of hiding, showing and the shell calls can be checked.
