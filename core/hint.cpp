@@ -89,4 +89,32 @@ Notice clipboardBusyWarning() {
                 NoticeIcon::Exclamation, NoticeButtons::Ok, false};
 }
 
+Notice clipboardEmptiedWarning() {
+  return Notice{kAppTitle,
+                std::string("The text could not be put on the clipboard.") + kLineBreak +
+                    "The clipboard is now empty; please try again.",
+                NoticeIcon::Exclamation, NoticeButtons::Ok, false};
+}
+
+Notice clipboardMemoryWarning() {
+  return Notice{kAppTitle,
+                std::string("There is not enough memory to copy the text.") + kLineBreak +
+                    "Nothing was copied; the clipboard keeps what it had.",
+                NoticeIcon::Exclamation, NoticeButtons::Ok, false};
+}
+
+Notice clipboardNotice(ClipboardResult result) {
+  switch (result) {
+    case ClipboardResult::Copied:
+      return copiedNotice();
+    case ClipboardResult::Busy:
+      return clipboardBusyWarning();
+    case ClipboardResult::Emptied:
+      return clipboardEmptiedWarning();
+    case ClipboardResult::NoMemory:
+      return clipboardMemoryWarning();
+  }
+  return clipboardBusyWarning();
+}
+
 }  // namespace zozi

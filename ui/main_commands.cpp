@@ -52,11 +52,7 @@ void MainWindow::exitCommand() {
 }
 
 void MainWindow::copyToClipboardCommand() {
-  if (shell_.setClipboardText(hwnd(), controlText(kDebugText))) {
-    showNotice(copiedNotice());
-  } else {
-    showNotice(clipboardBusyWarning());
-  }
+  showNotice(clipboardNotice(shell_.setClipboardText(hwnd(), controlText(kDebugText))));
 }
 
 void MainWindow::helpContentsCommand() {
@@ -67,6 +63,9 @@ void MainWindow::helpContentsCommand() {
 
 void MainWindow::aboutCommand() {
   if (about_ && about_->hwnd()) return;
+  // About's load step disables this window, which may take the focus from the controls: saved
+  // first, so that Close gives it back where the user left it.
+  saveFocus();
   about_ = std::make_unique<AboutWindow>(instance(), hwnd(), icon_.get(), smallIcon_.get());
   if (about_->create()) about_->show();
 }

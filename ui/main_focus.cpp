@@ -6,19 +6,49 @@
 
 namespace zozi::ui {
 
-void MainWindow::onActivate(WORD state) {
+std::optional<LRESULT> MainWindow::onActivate(WORD state) {
   // Keep the focused control across deactivation, as a dialog does.
-  if (state != WA_INACTIVE) return;
+  if (state == WA_INACTIVE) {
+    saveFocus();
+    return std::nullopt;
+  }
+  // Disabled, the window is active only because something brought it forward (its taskbar
+  // button, Alt+Tab) while About is open. About has no owner that the system would hand the
+  // activation to, so this window does it, as for an owned dialog: on Windows About would
+  // otherwise lie hidden behind it, and under Wine the keys would go to a window that takes none.
+  if (!IsWindowEnabled(hwnd()) && aboutHwnd()) {
+    PostMessageW(hwnd(), kActivateAbout, 0, 0);
+    return 0;  // no focus for a window that takes no input
+  }
+  return std::nullopt;  // the default handling focuses the window; WM_SETFOCUS goes on
+}
+
+void MainWindow::onActivateAbout() {
+  if (HWND about = aboutHwnd(); about && !IsWindowEnabled(hwnd())) SetForegroundWindow(about);
+}
+
+void MainWindow::onSetFocus() { focusLastControl(); }
+
+void MainWindow::saveFocus() {
   if (HWND focus = GetFocus(); focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
 }
 
-void MainWindow::onSetFocus() {
+void MainWindow::focusLastControl() {
   // The focus given to the window goes on to the control the user left, as in a dialog.
   if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_) &&
       IsWindowVisible(lastFocus_)) {
     SetFocus(lastFocus_);
   } else {
     SetFocus(control(kEntryText));
+  }
+}
+
+void MainWindow::restoreFocus() {
+  // Enabled and active again after a box, the window gets its focus back where the user left
+  // it, unless the activation already put it there.
+  if (hwnd() && IsWindowEnabled(hwnd()) && GetActiveWindow() == hwnd() &&
+      !IsChild(hwnd(), GetFocus())) {
+    focusLastControl();
   }
 }
 

@@ -125,8 +125,10 @@ std::optional<LRESULT> MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM 
       onNextControl(wParam, lParam);
       return 0;
     case WM_ACTIVATE:
-      onActivate(LOWORD(wParam));
-      return std::nullopt;  // the default handling focuses the window; WM_SETFOCUS goes on
+      return onActivate(LOWORD(wParam));
+    case kActivateAbout:
+      onActivateAbout();
+      return 0;
     case WM_SETFOCUS:
       onSetFocus();
       return 0;
@@ -337,7 +339,16 @@ void MainWindow::onDestroy() {
   if (quitOnDestroy_) PostQuitMessage(0);
 }
 
-int MainWindow::showNotice(const Notice& notice) { return shell_.show(hwnd(), notice); }
+int MainWindow::showNotice(const Notice& notice) {
+  // A message box disables this window before it appears. Where that takes the focus from the
+  // controls (older Wine and other window managers do; current Wine and Windows, only from the
+  // window itself), the save at the deactivation would come too late: save it now, and put it
+  // back once the box is gone.
+  saveFocus();
+  const int answer = shell_.show(hwnd(), notice);
+  restoreFocus();
+  return answer;
+}
 
 std::wstring MainWindow::controlText(int id) const { return windowText(control(id)); }
 

@@ -60,7 +60,8 @@ class MainWindow : public TableWindow<MainWindow> {
   void onCommand(int id, int code);
   LRESULT onControlColor(HDC dc, HWND control, bool isStatic);
   void onTrayCallback(LPARAM lParam);
-  void onActivate(WORD state);
+  std::optional<LRESULT> onActivate(WORD state);
+  void onActivateAbout();
   void onSetFocus();
   void onSetCursor(HWND over);
   void onNextControl(WPARAM wParam, LPARAM lParam);
@@ -99,8 +100,15 @@ class MainWindow : public TableWindow<MainWindow> {
   void createTooltips();
   void addTrayIcon();
   int showNotice(const Notice& notice);
+  // The focused control, kept across anything that disables or deactivates the window.
+  void saveFocus();
+  void focusLastControl();
+  void restoreFocus();
   std::wstring controlText(int id) const;
   bool isChecked(int id) const;
+
+  // Posted to itself: hand the activation on to About once the activation at hand is done.
+  static constexpr UINT kActivateAbout = WM_APP + 1;
 
   Shell& shell_;
   bool quitOnDestroy_;

@@ -58,24 +58,29 @@ int SystemShell::show(HWND owner, const Notice& notice) {
                      noticeStyle(notice));
 }
 
-bool SystemShell::setClipboardText(HWND owner, const std::wstring& text) {
+ClipboardResult SystemShell::setClipboardText(HWND owner, const std::wstring& text) {
+  // The memory is made ready before the clipboard is opened: a failure here leaves it untouched.
   const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
   OwnedGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes));
-  if (!block) return false;
+  if (!block) return ClipboardResult::NoMemory;
   void* memory = GlobalLock(block.get());
-  if (!memory) return false;
+  if (!memory) return ClipboardResult::NoMemory;
   std::memcpy(memory, text.c_str(), bytes);
   GlobalUnlock(block.get());
 
-  if (!OpenClipboard(owner)) return false;
-  bool done = false;
+  if (!OpenClipboard(owner)) return ClipboardResult::Busy;
+  ClipboardResult result = ClipboardResult::Busy;
   if (EmptyClipboard()) {
     // The system owns the block only once SetClipboardData has taken it.
-    done = SetClipboardData(CF_UNICODETEXT, block.get()) != nullptr;
-    if (done) block.release();
+    if (SetClipboardData(CF_UNICODETEXT, block.get())) {
+      block.release();
+      result = ClipboardResult::Copied;
+    } else {
+      result = ClipboardResult::Emptied;
+    }
   }
   CloseClipboard();
-  return done;
+  return result;
 }
 
 HWND SystemShell::htmlHelp(HWND caller, const std::wstring& file, UINT command, DWORD_PTR data) {

@@ -22,9 +22,10 @@ class Shell {
   // Shows the notice in a modal message box, after the system's warning sound where the notice
   // asks for one. Returns the button pressed (IDOK, IDYES, IDNO).
   virtual int show(HWND owner, const Notice& notice) = 0;
-  // Replaces the clipboard's contents with the text; false when the clipboard could not be
-  // opened or written, and then the clipboard is left as it was.
-  virtual bool setClipboardText(HWND owner, const std::wstring& text) = 0;
+  // Replaces the clipboard's contents with the text. A failure says what became of the
+  // clipboard: kept as it was (Busy, NoMemory), or emptied when the text was refused after the
+  // old contents had gone (Emptied).
+  virtual ClipboardResult setClipboardText(HWND owner, const std::wstring& text) = 0;
   // Opens the compiled help file at the given full path.
   virtual HWND htmlHelp(HWND caller, const std::wstring& file, UINT command, DWORD_PTR data) = 0;
   virtual BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) = 0;
@@ -42,7 +43,7 @@ class SystemShell final : public Shell {
   SystemShell(const SystemShell&) = delete;
   SystemShell& operator=(const SystemShell&) = delete;
   int show(HWND owner, const Notice& notice) override;
-  bool setClipboardText(HWND owner, const std::wstring& text) override;
+  ClipboardResult setClipboardText(HWND owner, const std::wstring& text) override;
   HWND htmlHelp(HWND caller, const std::wstring& file, UINT command, DWORD_PTR data) override;
   BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) override;
   bool highContrast() override;

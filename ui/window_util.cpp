@@ -147,6 +147,26 @@ bool hasClientSize(HWND hwnd, TwipSize clientTwips, UINT dpi) {
          client.bottom - client.top == twipsToPixels(clientTwips.cy, dpi);
 }
 
+namespace {
+
+// Corrects the frame by what is measured until the client area is width by height: a menu bar
+// that wraps takes more lines than the estimate allowed, and one that wraps so far that no client
+// area is left hides how much is missing, so the frame first grows until some shows.
+// resize(outerWidth, outerHeight) gives the frame its new size.
+template <typename Resize>
+void fitClient(HWND hwnd, int width, int height, int outerWidth, int outerHeight, Resize resize) {
+  for (int round = 0; round < 8; ++round) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    if (client.right == width && client.bottom == height) return;
+    outerWidth += client.right > 0 ? width - client.right : outerWidth + width;
+    outerHeight += client.bottom > 0 ? height - client.bottom : outerHeight + height;
+    resize(outerWidth, outerHeight);
+  }
+}
+
+}  // namespace
+
 void placeCentred(HWND hwnd, TwipSize clientTwips, UINT dpi) {
   const int width = twipsToPixels(clientTwips.cx, dpi);
   const int height = twipsToPixels(clientTwips.cy, dpi);
@@ -162,12 +182,7 @@ void placeCentred(HWND hwnd, TwipSize clientTwips, UINT dpi) {
   const int outerWidth = frame.right - frame.left;
   const int outerHeight = frame.bottom - frame.top;
   moveTo(outerWidth, outerHeight);
-  // A menu bar that wraps, or a frame the estimate got wrong: correct by what is measured.
-  RECT client{};
-  GetClientRect(hwnd, &client);
-  const int dx = width - (client.right - client.left);
-  const int dy = height - (client.bottom - client.top);
-  if (dx != 0 || dy != 0) moveTo(outerWidth + dx, outerHeight + dy);
+  fitClient(hwnd, width, height, outerWidth, outerHeight, moveTo);
 }
 
 void placeAt(HWND hwnd, TwipSize clientTwips, UINT dpi, const RECT& suggested) {
@@ -175,14 +190,11 @@ void placeAt(HWND hwnd, TwipSize clientTwips, UINT dpi, const RECT& suggested) {
   SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, flags);
   // Keep the client area exact, whatever the suggested frame assumed.
-  RECT client{};
-  GetClientRect(hwnd, &client);
-  const int dx = twipsToPixels(clientTwips.cx, dpi) - client.right;
-  const int dy = twipsToPixels(clientTwips.cy, dpi) - client.bottom;
-  if (dx != 0 || dy != 0) {
-    SetWindowPos(hwnd, nullptr, 0, 0, suggested.right - suggested.left + dx,
-                 suggested.bottom - suggested.top + dy, flags | SWP_NOMOVE);
-  }
+  fitClient(hwnd, twipsToPixels(clientTwips.cx, dpi), twipsToPixels(clientTwips.cy, dpi),
+            suggested.right - suggested.left, suggested.bottom - suggested.top,
+            [&](int outerWidth, int outerHeight) {
+              SetWindowPos(hwnd, nullptr, 0, 0, outerWidth, outerHeight, flags | SWP_NOMOVE);
+            });
   // Grown past the work area's top or left edge: bring the caption back within reach.
   RECT frame{};
   GetWindowRect(hwnd, &frame);

@@ -22,6 +22,11 @@ const std::wstring kCopied =
     L"Use Ctrl+V to paste this code into the your script.";
 const std::wstring kBusy =
     L"The clipboard is in use by another program.\r\nNothing was copied; please try again.";
+const std::wstring kClipboardEmptied =
+    L"The text could not be put on the clipboard.\r\nThe clipboard is now empty; please try again.";
+const std::wstring kNoMemory =
+    L"There is not enough memory to copy the text.\r\n"
+    L"Nothing was copied; the clipboard keeps what it had.";
 
 // Message-box styles: a warning, a question and a notice.
 constexpr UINT kWarning = MB_OK | MB_ICONEXCLAMATION;

@@ -15,6 +15,7 @@
 
 namespace zozi::test {
 
+using zozi::ClipboardResult;
 using zozi::Notice;
 using zozi::NoticeButtons;
 using zozi::NoticeIcon;
@@ -48,15 +49,24 @@ class FakeShell : public ui::Shell {
     }
     boxes.push_back({owner, wide(notice.text), wide(notice.title), boxStyle(notice)});
     events.push_back(L"box");
+    // A real box disables its owner while it is open. Where that takes the focus from the
+    // owner's controls (older Wine and other window managers do; current Wine does not), the
+    // focus is gone when the box appears: the fake does both, so the program must cope.
+    const bool disable = boxDisablesOwner && owner && IsWindowEnabled(owner);
+    if (disable) {
+      EnableWindow(owner, FALSE);
+      SetFocus(nullptr);
+    }
     if (onBox) onBox(boxes.back());
+    if (disable) EnableWindow(owner, TRUE);
     if (answers.empty()) return notice.buttons == NoticeButtons::YesNo ? IDNO : IDOK;
     const int answer = answers.front();
     answers.pop_front();
     return answer;
   }
-  bool setClipboardText(HWND owner, const std::wstring& text) override {
+  ClipboardResult setClipboardText(HWND owner, const std::wstring& text) override {
     clipboardCalls.push_back(text);
-    if (clipboardBusy) return false;
+    if (clipboardFailure != ClipboardResult::Copied) return clipboardFailure;
     return real_.setClipboardText(owner, text);
   }
   HWND htmlHelp(HWND caller, const std::wstring& file, UINT command, DWORD_PTR data) override {
@@ -77,9 +87,11 @@ class FakeShell : public ui::Shell {
   bool highContrast() override { return highContrastOn; }
 
   // Script.
-  bool highContrastOn = false;  // the system's high-contrast mode
-  std::deque<int> answers;      // next message-box answers; default: IDOK, or IDNO for Yes/No
-  bool clipboardBusy = false;   // another program holds the clipboard
+  bool highContrastOn = false;   // the system's high-contrast mode
+  bool boxDisablesOwner = true;  // and takes the focus from its controls while it is open
+  std::deque<int> answers;       // next message-box answers; default: IDOK, or IDNO for Yes/No
+  // The copy's failure to report instead of copying to the real clipboard (Copied: none).
+  ClipboardResult clipboardFailure = ClipboardResult::Copied;
   std::deque<bool> refuseAdds;  // next NIM_ADD results: true = refused
   bool useRealTray = false;
   std::function<void(const BoxCall&)> onBox;  // runs while the box is "open"

@@ -306,7 +306,8 @@ TEST(HelpTest, EveryPageReadsBackWithTheProgramsOwnTexts) {
   std::vector<std::string> lines;
   for (const Notice& notice :
        {emptyMessageWarning(ProceedTrigger::Button), emptyMessageWarning(ProceedTrigger::Menu),
-        rejectedKeyWarning(), clipboardBusyWarning(), exitQuestion(), clearLogQuestion()}) {
+        rejectedKeyWarning(), clipboardBusyWarning(), clipboardEmptiedWarning(),
+        clipboardMemoryWarning(), exitQuestion(), clearLogQuestion()}) {
     for (const std::string& line : linesOf(notice.text)) lines.push_back(line);
   }
   lines.push_back(linesOf(copiedNotice().text).front());

@@ -792,7 +792,7 @@ TEST_F(MainWindowTest, ClipboardRightAfterStartCopiesTheHintAndTellsSo) {
 
 TEST_F(MainWindowTest, BusyClipboardIsReportedAndKeepsItsContent) {
   putOnClipboard(L"previous");
-  shell.clipboardBusy = true;
+  shell.clipboardFailure = ClipboardResult::Busy;
   click(window, item(kClipboardButton));
   ASSERT_EQ(shell.boxes.size(), 1u);
   EXPECT_EQ(shell.boxes[0].text, kBusy);
@@ -801,7 +801,7 @@ TEST_F(MainWindowTest, BusyClipboardIsReportedAndKeepsItsContent) {
   EXPECT_EQ(clipboardText(), L"previous");
 
   // Now for real: another thread keeps the clipboard open.
-  shell.clipboardBusy = false;
+  shell.clipboardFailure = ClipboardResult::Copied;
   ClipboardHolder holder;
   ASSERT_TRUE(holder.opened());
   command(window, kMnuClipboard);
@@ -816,6 +816,52 @@ TEST_F(MainWindowTest, BusyClipboardIsReportedAndKeepsItsContent) {
   EXPECT_EQ(clipboardText(), kStartLog);
   ASSERT_EQ(shell.boxes.size(), 3u);
   EXPECT_EQ(shell.boxes[2].text, kCopied);
+}
+
+// Each failure says what became of the clipboard; only a busy clipboard is "in use".
+TEST_F(MainWindowTest, EachClipboardFailureHasAWarningOfItsOwn) {
+  const std::pair<ClipboardResult, std::wstring> failures[] = {
+      {ClipboardResult::Busy, kBusy},
+      {ClipboardResult::Emptied, kClipboardEmptied},
+      {ClipboardResult::NoMemory, kNoMemory}};
+  for (const auto& [failure, text] : failures) {
+    shell.boxes.clear();
+    shell.clipboardFailure = failure;
+    click(window, item(kClipboardButton));
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(shell.boxes[0].text, text);
+    EXPECT_EQ(shell.boxes[0].title, kTitle);
+    EXPECT_EQ(shell.boxes[0].style, kWarning);
+  }
+}
+
+TEST_F(MainWindowTest, ACopyLeavesNoOtherFormatOnTheClipboard) {
+  const UINT other = RegisterClipboardFormatW(L"ZoziTestOtherFormat");
+  ASSERT_TRUE(openClipboardSoon());
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 4);
+  if (!SetClipboardData(other, block)) GlobalFree(block);
+  CloseClipboard();
+  ASSERT_TRUE(IsClipboardFormatAvailable(other));
+  click(window, item(kClipboardButton));
+  EXPECT_EQ(clipboardText(), kStartLog);
+  EXPECT_FALSE(IsClipboardFormatAvailable(other));
+}
+
+// A box disables the window and, in the fake as under some window managers, takes the focus
+// with it: once the box is gone the next digit still goes into the field.
+TEST_F(MainWindowTest, AfterTheKeyFilterWarningTypingGoesOnInTheField) {
+  click(window, item(kCheckManual));
+  SetWindowTextW(item(kRedText), L"");
+  SetFocus(item(kRedText));
+  for (UINT key : {UINT{'0'}, UINT{VK_OEM_PERIOD}, UINT{'5'}, UINT{'X'}}) {
+    pressKey(window, GetFocus(), key);
+  }
+  ASSERT_EQ(shell.boxes.size(), 1u);
+  EXPECT_EQ(shell.boxes[0].text, kOnlyNumbers);
+  EXPECT_EQ(GetFocus(), item(kRedText));
+  pressKey(window, GetFocus(), '7');
+  EXPECT_EQ(textOf(item(kRedText)), L"0.57");
 }
 
 TEST_F(MainWindowTest, ProceedWritesTheStatementAndCtrlCCopiesIt) {

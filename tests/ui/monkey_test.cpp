@@ -421,7 +421,7 @@ class Monkey {
     model.helpCalls = 0;
     shell.answers.clear();
     shell.boxes.clear();
-    shell.clipboardBusy = model.clipboardBusy;
+    shell.clipboardFailure = model.clipboardBusy ? ClipboardResult::Busy : ClipboardResult::Copied;
     shell.refuseAdds = {model.trayRefuses};
     beepsBefore_ = shell.beeps;
     helpBefore_ = shell.helpCalls.size();

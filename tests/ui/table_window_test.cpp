@@ -1,5 +1,5 @@
-// The machinery both windows share: a creation that throws fails instead of leaving a half-made
-// window.
+// The machinery both windows share: a creation that fails leaves no half-made window, and the
+// client area is the table's whatever the menu bar takes.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,39 +15,67 @@ namespace {
 
 using namespace zozi::ui;
 
+enum class Step { Succeeds, Throws, ReturnsFalse };
+
 class TestWindow : public TableWindow<TestWindow> {
  public:
-  explicit TestWindow(bool throwOnCreate)
-      : TableWindow(GetModuleHandleW(nullptr)), throwOnCreate_(throwOnCreate) {}
+  explicit TestWindow(Step step) : TableWindow(GetModuleHandleW(nullptr)), step_(step) {}
   ~TestWindow() { destroyWindow(); }
-  bool create() { return createWindow(nullptr); }
+  bool create(HMENU menu = nullptr) { return createWindow(menu); }
 
+  // Two inches by half an inch: whole pixels at any scale.
+  static constexpr TwipSize kClient{2880, 720};
   static const WindowDefinition& definition() {
     static const WindowDefinition test{
-        L"ZoziTestTableWindow", L"Test", WS_OVERLAPPEDWINDOW, 0, TwipSize{1500, 1500}, {}, 0};
+        L"ZoziTestTableWindow", L"Test", WS_OVERLAPPEDWINDOW, 0, kClient, {}, 0};
     return test;
   }
 
  private:
   friend class TableWindow<TestWindow>;
   bool onCreate() {
-    if (throwOnCreate_) throw std::runtime_error("no resources");
-    return true;
+    if (step_ == Step::Throws) throw std::runtime_error("no resources");
+    return step_ == Step::Succeeds;
   }
   std::optional<LRESULT> dispatch(UINT, WPARAM, LPARAM) { return std::nullopt; }
 
-  bool throwOnCreate_;
+  Step step_;
 };
 
-TEST(TableWindowTest, AThrowingCreationFailsAndLeavesNoWindow) {
-  TestWindow failing(/*throwOnCreate=*/true);
-  EXPECT_FALSE(failing.create());
-  EXPECT_EQ(failing.hwnd(), nullptr);
-  EXPECT_EQ(windowsOfClass(L"ZoziTestTableWindow").size(), 0u);
-
-  TestWindow working(/*throwOnCreate=*/false);
+TEST(TableWindowTest, AFailedCreationStepLeavesNoWindow) {
+  for (Step step : {Step::Throws, Step::ReturnsFalse}) {
+    TestWindow failing(step);
+    EXPECT_FALSE(failing.create());
+    EXPECT_EQ(failing.hwnd(), nullptr);
+    EXPECT_EQ(windowsOfClass(L"ZoziTestTableWindow").size(), 0u);
+  }
+  TestWindow working(Step::Succeeds);
   EXPECT_TRUE(working.create());
   EXPECT_EQ(windowsOfClass(L"ZoziTestTableWindow").size(), 1u);
+}
+
+// A menu bar of that many long titles wraps: to a second line with a few, and with many so far
+// that a frame estimated for one line has no client area left at all.
+TEST(TableWindowTest, AWrappingMenuBarKeepsTheTablesClientSize) {
+  for (int titles : {3, 40}) {
+    HMENU bar = CreateMenu();
+    for (int i = 0; i < titles; ++i) {
+      AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()),
+                  (L"Quite a long title " + std::to_wstring(i)).c_str());
+    }
+    TestWindow window(Step::Succeeds);
+    ASSERT_TRUE(window.create(bar));
+    const int dpi = static_cast<int>(window.dpi());
+    RECT client{};
+    GetClientRect(window.hwnd(), &client);
+    EXPECT_EQ(client.right, 2 * dpi) << titles << " titles";
+    EXPECT_EQ(client.bottom, dpi / 2) << titles << " titles";
+    MENUBARINFO info{};
+    info.cbSize = sizeof info;
+    GetMenuBarInfo(window.hwnd(), OBJID_MENU, 0, &info);
+    EXPECT_GT(info.rcBar.bottom - info.rcBar.top, GetSystemMetrics(SM_CYMENU) + 2)
+        << "the menu bar does not wrap with " << titles << " titles";
+  }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bystander.h"
 #include "controls.h"
 #include "fake_shell.h"
 #include "layout.h"
@@ -382,35 +383,6 @@ TEST_F(TrayAboutTest, AboutCommandWhileOpenKeepsTheOneWindow) {
   EXPECT_FALSE(IsWindowEnabled(main()));
 }
 
-// Another top-level window of this program, standing in for another program's window: it
-// counts the times it is activated.
-class Bystander {
- public:
-  Bystander() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"ZoziTestBystander";
-    RegisterClassW(&wc);
-    hwnd = CreateWindowExW(0, wc.lpszClassName, L"Bystander", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10,
-                           10, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  }
-  ~Bystander() { DestroyWindow(hwnd); }
-  Bystander(const Bystander&) = delete;
-  Bystander& operator=(const Bystander&) = delete;
-
-  HWND hwnd = nullptr;
-  int activations = 0;
-
- private:
-  static LRESULT CALLBACK proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<Bystander*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self && message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) ++self->activations;
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-};
-
 TEST_F(TrayAboutTest, ClosingAboutActivatesTheMainWindowNotAnotherOne) {
   Bystander other;
   openAbout();
@@ -437,6 +409,78 @@ TEST_F(TrayAboutTest, AboutActivatedAgainPutsTheFocusBackOnClose) {
   // So Space presses it.
   pressKey(window, GetFocus(), VK_SPACE);
   expectAboutClosed();
+}
+
+// The taskbar button or Alt+Tab brings the disabled main window forward while About is open:
+// the activation goes on to About, as the system does for an owned dialog.
+TEST_F(TrayAboutTest, MainWindowBroughtForwardHandsTheActivationToAbout) {
+  Bystander other;
+  openAbout();
+  SetForegroundWindow(other.hwnd);
+  ASSERT_TRUE(pumpUntil(window, [&] { return GetActiveWindow() == other.hwnd; }));
+  SetForegroundWindow(main());
+  ASSERT_TRUE(pumpUntil(window, [&] { return GetActiveWindow() == about(); }));
+  EXPECT_EQ(GetFocus(), GetDlgItem(about(), kAboutCloseButton));
+  EXPECT_FALSE(IsWindowEnabled(main()));
+  EXPECT_EQ(GetWindow(about(), GW_OWNER), nullptr);
+}
+
+// A click on About's title bar activates it with WA_CLICKACTIVE rather than WA_ACTIVE.
+TEST_F(TrayAboutTest, AboutActivatedByAClickFocusesClose) {
+  Bystander other;
+  openAbout();
+  SetForegroundWindow(other.hwnd);
+  ASSERT_TRUE(pumpUntil(window, [&] { return GetActiveWindow() == other.hwnd; }));
+  SendMessageW(about(), WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 0),
+               reinterpret_cast<LPARAM>(other.hwnd));
+  pumpPending(window);
+  EXPECT_EQ(GetFocus(), GetDlgItem(about(), kAboutCloseButton));
+}
+
+TEST_F(TrayAboutTest, ActivatedAgainTheMainWindowFocusesTheControlTheUserLeft) {
+  Bystander other;
+  SetFocus(item(kProceedButton));
+  SetForegroundWindow(other.hwnd);
+  ASSERT_TRUE(pumpUntil(window, [&] { return GetActiveWindow() == other.hwnd; }));
+  SetForegroundWindow(main());
+  EXPECT_TRUE(pumpUntil(
+      window, [&] { return GetFocus() == item(kProceedButton); }, 2000))
+      << "focus is on " << GetFocus();
+}
+
+// Some window managers take the focus from a window's controls when the window is disabled
+// (Windows and current Wine do not): the focus is gone before the deactivation could keep it.
+class FocusDroppedOnDisable {
+ public:
+  explicit FocusDroppedOnDisable(HWND window) {
+    target_ = window;
+    hook_ = SetWindowsHookExW(WH_CALLWNDPROC, &proc, nullptr, GetCurrentThreadId());
+  }
+  ~FocusDroppedOnDisable() { UnhookWindowsHookEx(hook_); }
+  FocusDroppedOnDisable(const FocusDroppedOnDisable&) = delete;
+  FocusDroppedOnDisable& operator=(const FocusDroppedOnDisable&) = delete;
+
+ private:
+  static LRESULT CALLBACK proc(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->hwnd == target_ && sent->message == WM_ENABLE && !sent->wParam) {
+      SetFocus(nullptr);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline HWND target_ = nullptr;
+  HHOOK hook_;
+};
+
+TEST_F(TrayAboutTest, ClosingAboutGivesTheFocusBackToTheControlTheUserLeft) {
+  FocusDroppedOnDisable drop(main());
+  SetFocus(item(kClipboardButton));
+  openAbout();
+  EXPECT_EQ(GetFocus(), GetDlgItem(about(), kAboutCloseButton));
+  click(window, GetDlgItem(about(), kAboutCloseButton));
+  EXPECT_TRUE(pumpUntil(
+      window, [&] { return GetFocus() == item(kClipboardButton); }, 2000))
+      << "focus is on " << GetFocus();
 }
 
 // The frame is a plain etched rectangle whose edge is the client area's very first row, not a
