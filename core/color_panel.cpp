@@ -2,8 +2,8 @@
 
 namespace zozi {
 
-const std::array<const char*, kComponentCount>& presetTexts(ColorPreset preset) {
-  static const std::array<std::array<const char*, kComponentCount>, kPresetCount> table = {{
+const ComponentTexts& applyColorPreset(ColorPreset preset) {
+  static const std::array<ComponentTexts, kPresetCount> table = {{
       {"1.0", "1.0", "1.0", "1.0"},     // White
       {"0.0", "1.0", "0.0", "1.0"},     // Green
       {"1.0", "0.0", "0.0", "1.0"},     // Red
@@ -13,12 +13,12 @@ const std::array<const char*, kComponentCount>& presetTexts(ColorPreset preset) 
   return table[static_cast<std::size_t>(preset)];
 }
 
-void initColorPanel(ColorPanel& panel) {
-  for (auto& f : panel.fields) f.text = "1.0";
+ComponentTexts initColorPanel(ColorPanel& panel) {
   for (auto& f : panel.fields) {
     f.enabled = false;
     f.background = FieldBackground::Light3D;
   }
+  return {"1.0", "1.0", "1.0", "1.0"};
 }
 
 void setDefaultValue(ColorPanel& panel, std::uint16_t value) {
@@ -56,13 +56,8 @@ void checkManualClick(ColorPanel& panel) {
   }
 }
 
-void applyColorPreset(ColorPanel& panel, ColorPreset preset) {
-  const auto& texts = presetTexts(preset);
-  for (std::size_t i = 0; i < kComponentCount; ++i) panel.fields[i].text = texts[i];
-}
-
 KeyVerdict filterComponentKey(std::uint16_t code) {
-  const bool accepted = code == 8 || code == 46 || (code >= 48 && code <= 57);
+  const bool accepted = code == '\b' || code == '.' || (code >= '0' && code <= '9');
   return accepted ? KeyVerdict::Accepted : KeyVerdict::Rejected;
 }
 

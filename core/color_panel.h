@@ -17,16 +17,19 @@ inline constexpr std::size_t kPresetCount = 5;
 enum class FieldBackground { Light3D, Window };
 
 // Red, green, blue, alpha: the order in which every rule visits the fields.
-enum class Component { Red, Green, Blue, Alpha };
 inline constexpr std::size_t kComponentCount = 4;
 
+// What the panel keeps of a component field. Its text is not here: the field owns what the user
+// types, and the rules that set the texts return them for the window to write.
 struct ComponentField {
-  std::string text;  // UTF-8, never parsed
   bool enabled = true;
   FieldBackground background = FieldBackground::Window;
 
   bool operator==(const ComponentField&) const = default;
 };
+
+// The four texts a rule writes into the fields, red to alpha.
+using ComponentTexts = std::array<const char*, kComponentCount>;
 
 // The colour mode is not stored: the two check boxes are the state. Their values change only
 // through setDefaultValue and setManualValue, which run the box's rule when the value changes.
@@ -37,17 +40,13 @@ struct ColorPanel {
   ColorPreset selected = ColorPreset::White;  // kept by the option group, not by the rules
   std::array<ComponentField, kComponentCount> fields;
 
-  ComponentField& field(Component c) { return fields[static_cast<std::size_t>(c)]; }
-  const ComponentField& field(Component c) const { return fields[static_cast<std::size_t>(c)]; }
   bool optionIsEnabled(ColorPreset p) const { return optionEnabled[static_cast<std::size_t>(p)]; }
   bool operator==(const ColorPanel&) const = default;
 };
 
-// The four texts a preset writes, red to alpha.
-const std::array<const char*, kComponentCount>& presetTexts(ColorPreset preset);
-
-// The colour share of the window's load step: "1.0" everywhere, fields disabled on Light3D.
-void initColorPanel(ColorPanel& panel);
+// The colour share of the window's load step: the fields disabled on Light3D. Returns the texts
+// to write into them, "1.0" everywhere.
+ComponentTexts initColorPanel(ColorPanel& panel);
 
 // Rules for a click that has already toggled the box's value in the panel.
 void checkDefaultClick(ColorPanel& panel);
@@ -57,7 +56,8 @@ void checkManualClick(ColorPanel& panel);
 void setDefaultValue(ColorPanel& panel, std::uint16_t value);
 void setManualValue(ColorPanel& panel, std::uint16_t value);
 
-void applyColorPreset(ColorPanel& panel, ColorPreset preset);
+// The texts a preset writes into the fields; nothing else changes.
+const ComponentTexts& applyColorPreset(ColorPreset preset);
 
 enum class KeyVerdict { Accepted, Rejected };
 

@@ -16,6 +16,8 @@ enum class TextMode : std::uint16_t { Localized = 1, Standard = 2 };
 // The five icon options of the "Icon settings" frame, in layout order.
 enum class IconOption { New, Current, Done, Failed, Canceled };
 
+// The text mode and icon name live here for the window's whole life; the message and the four
+// components are a snapshot that Proceed takes from the fields, which own them.
 struct HintSettings {
   TextMode textMode = TextMode::Localized;
   std::string message;  // UTF-8, copied into the statement byte for byte
@@ -58,6 +60,6 @@ Notice emptyMessageWarning(ProceedTrigger trigger);
 
 // Proceed: refuses an empty message and leaves the record untouched; otherwise takes the
 // texts into the record and composes the statement.
-ProceedOutcome proceedCommand(HintSettings& settings, ProceedTrigger trigger, ProceedInput input);
+ProceedOutcome runProceed(HintSettings& settings, ProceedTrigger trigger, ProceedInput input);
 
 }  // namespace zozi

@@ -2,10 +2,10 @@
 
 namespace zozi {
 
-void loadStep(MainState& state) {
+ComponentTexts loadStep(MainState& state) {
   state.settings.textMode = TextMode::Localized;
   state.settings.iconName = "taskNew";
-  initColorPanel(state.colors);
+  return initColorPanel(state.colors);
 }
 
 }  // namespace zozi

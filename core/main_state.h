@@ -14,7 +14,7 @@ struct MainState {
 };
 
 // Before the window is first shown: text mode Localized, the colour panel's initial state,
-// icon name "taskNew".
-void loadStep(MainState& state);
+// icon name "taskNew". Returns the texts to write into the component fields.
+ComponentTexts loadStep(MainState& state);
 
 }  // namespace zozi

@@ -92,12 +92,12 @@ TEST(ComposeHintStatement, UnknownTextModeComposesNothingAndProceedYieldsNothing
     SCOPED_TRACE(raw);
     HintSettings s = settingsWith(static_cast<TextMode>(raw), "msg");
     EXPECT_FALSE(composeHintStatement(s).has_value());
-    const auto outcome = proceedCommand(s, ProceedTrigger::Button, {"msg", "1", "1", "1", "1"});
+    const auto outcome = runProceed(s, ProceedTrigger::Button, {"msg", "1", "1", "1", "1"});
     EXPECT_FALSE(outcome.statement.has_value());
     EXPECT_FALSE(outcome.refusal.has_value());
     EXPECT_EQ(static_cast<std::uint16_t>(s.textMode), raw);
     // The empty message is still refused first.
-    EXPECT_TRUE(proceedCommand(s, ProceedTrigger::Menu, {}).refusal.has_value());
+    EXPECT_TRUE(runProceed(s, ProceedTrigger::Menu, {}).refusal.has_value());
   }
 }
 
@@ -126,7 +126,7 @@ TEST(ProceedCommand, OneMebibyteMessageIsCopiedWhole) {
   message.resize(1u << 20);
   HintSettings s = settingsWith(TextMode::Standard, "");
   const std::string statement =
-      proceedCommand(s, ProceedTrigger::Button, {message, "1.0", "1.0", "1.0", "1.0"})
+      runProceed(s, ProceedTrigger::Button, {message, "1.0", "1.0", "1.0", "1.0"})
           .statement.value_or("");
   EXPECT_EQ(s.message, message);
   ASSERT_EQ(statement.size(), 11 + message.size() + kTail.size());
@@ -166,7 +166,7 @@ TEST_P(ProceedRefusal, EmptyMessageIsRefusedWithBeepAndWarningAndChangesNothing)
   selectIcon(s, IconOption::Done);
   const auto before = contents(s);
 
-  const auto outcome = proceedCommand(s, trigger, {"", "0.0", "0.0", "0.0", "0.0"});
+  const auto outcome = runProceed(s, trigger, {"", "0.0", "0.0", "0.0", "0.0"});
   EXPECT_FALSE(outcome.statement.has_value());
   ASSERT_TRUE(outcome.refusal.has_value());
   EXPECT_EQ(*outcome.refusal,
@@ -186,14 +186,14 @@ TEST(ProceedCommand, TakesTheFieldsIntoTheRecordAndComposesFromThem) {
   for (ProceedTrigger trigger : {ProceedTrigger::Button, ProceedTrigger::Menu}) {
     HintSettings s = settingsWith(TextMode::Standard, "stale");
     selectIcon(s, IconOption::Done);
-    auto outcome = proceedCommand(s, trigger, {" ", "0.0", "1.0", "0.0", "1.0"});
+    auto outcome = runProceed(s, trigger, {" ", "0.0", "1.0", "0.0", "1.0"});
     EXPECT_FALSE(outcome.refusal.has_value());
     EXPECT_EQ(outcome.statement, "taskHint [\" \", [0.0, 1.0, 0.0, 1.0], \"taskDone\"]; ");
     EXPECT_EQ(contents(s), contents(HintSettings{TextMode::Standard, " ", "0.0", "1.0", "0.0",
                                                  "1.0", "taskDone"}));
 
     // A second Proceed reflects only the fields at that moment.
-    outcome = proceedCommand(s, trigger, {"second", "0.5", "", "12", "1"});
+    outcome = runProceed(s, trigger, {"second", "0.5", "", "12", "1"});
     EXPECT_EQ(outcome.statement, "taskHint [\"second\", [0.5, , 12, 1], \"taskDone\"]; ");
   }
 }

@@ -33,7 +33,7 @@ void MainWindow::proceedCommand(ProceedTrigger trigger) {
     input.blue = narrow(controlText(kBlueText));
     input.alpha = narrow(controlText(kAlphaText));
   }
-  const ProceedOutcome outcome = zozi::proceedCommand(state_.settings, trigger, std::move(input));
+  const ProceedOutcome outcome = runProceed(state_.settings, trigger, std::move(input));
   if (outcome.refusal) {
     showNotice(*outcome.refusal);
   } else if (outcome.statement) {

@@ -1,7 +1,6 @@
 #include "main_window.h"
 
 #include <array>
-#include <iterator>
 
 #include "resource.h"
 #include "window_util.h"
@@ -41,7 +40,7 @@ const WindowDefinition& MainWindow::definition() {
 }
 
 MainWindow::MainWindow(HINSTANCE instance, Shell& shell, bool quitOnDestroy)
-    : TableWindow(instance), shell_(shell), quitOnDestroy_(quitOnDestroy) {}
+    : TableWindow(instance), shell_(shell), quitOnDestroy_(quitOnDestroy), tray_(shell) {}
 
 bool MainWindow::create() {
   icon_.reset(loadAppIcon(instance(), SM_CXICON));
@@ -80,7 +79,6 @@ void MainWindow::show(int showCommand) {
 }
 
 bool MainWindow::onCreate() {
-  taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   highContrast_ = shell_.highContrast();
   if (icon_) SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
   if (smallIcon_) {
@@ -88,9 +86,9 @@ bool MainWindow::onCreate() {
   }
   prepareFields();
 
-  // The load step; the check boxes and options start as the layout says, as the records do.
-  loadStep(state_);
-  showComponentTexts();
+  // The load step. The check boxes start as the records say; the options as the layout says.
+  showComponentTexts(loadStep(state_));
+  showTextModeChecks();
   showColorMode();
 
   accelerators_.reset(createAccelerators());
@@ -140,14 +138,14 @@ std::optional<LRESULT> MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM 
       return 0;
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
-      onColoursChanged();
+      onColorsChanged();
       return std::nullopt;
     case WM_DESTROY:
       onDestroy();
       return 0;
     default:
-      if (message == taskbarCreated_ && taskbarCreated_ != 0) {
-        onTaskbarCreated();
+      if (tray_.isTaskbarCreated(message)) {
+        tray_.addAgain(hwnd());
         return 0;
       }
       return std::nullopt;
@@ -231,8 +229,7 @@ void MainWindow::onPresetClick(int id) {
   const int index = indexOf(kPresetIds, id);
   if (index < 0) return;
   state_.colors.selected = static_cast<ColorPreset>(index);
-  applyColorPreset(state_.colors, state_.colors.selected);
-  showComponentTexts();
+  showComponentTexts(applyColorPreset(state_.colors.selected));
   showOptionTabStops();
 }
 
@@ -273,9 +270,9 @@ void MainWindow::showColorMode() {
   }
 }
 
-void MainWindow::showComponentTexts() {
+void MainWindow::showComponentTexts(const ComponentTexts& texts) {
   for (std::size_t i = 0; i < kComponentCount; ++i) {
-    SetWindowTextW(control(kComponentIds[i]), widen(state_.colors.fields[i].text).c_str());
+    SetWindowTextW(control(kComponentIds[i]), widen(texts[i]).c_str());
   }
 }
 
@@ -294,6 +291,17 @@ void MainWindow::showOptionTabStops() {
   sync(kIconIds);
 }
 
+// Minimize: the window hidden behind its icon in the notification area, brought back by a
+// left-button press or a right-button release on it.
+
+void MainWindow::minimize_to_tray() { tray_.hide(hwnd(), icon_.get()); }
+
+void MainWindow::restoreFromTray() { tray_.restore(hwnd()); }
+
+void MainWindow::onTrayCallback(LPARAM lParam) {
+  if (TrayIcon::restores(lParam)) restoreFromTray();
+}
+
 // Messages.
 
 LRESULT MainWindow::onControlColor(HDC dc, HWND child, bool isStatic) {
@@ -303,10 +311,10 @@ LRESULT MainWindow::onControlColor(HDC dc, HWND child, bool isStatic) {
     // takes the dialog colour the system pairs with grey text.
     const bool light3D = state_.colors.fields[static_cast<std::size_t>(field)].background ==
                          FieldBackground::Light3D;
-    const int colour = !light3D ? COLOR_WINDOW : highContrast_ ? COLOR_BTNFACE : COLOR_3DLIGHT;
-    SetBkColor(dc, GetSysColor(colour));
+    const int color = !light3D ? COLOR_WINDOW : highContrast_ ? COLOR_BTNFACE : COLOR_3DLIGHT;
+    SetBkColor(dc, GetSysColor(color));
     SetTextColor(dc, GetSysColor(IsWindowEnabled(child) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(color));
   }
   const ControlSpec* row = findSpec(mainControls(), id);
   if (isStatic && row && row->kind == Kind::Label && row->textColor != kSystemTextColor) {
@@ -325,7 +333,7 @@ void MainWindow::onEndSession(bool ending) {
   if (ending) DestroyWindow(hwnd());
 }
 
-void MainWindow::onColoursChanged() {
+void MainWindow::onColorsChanged() {
   // High contrast switched on or off, or the colour scheme changed: paint everything again.
   highContrast_ = shell_.highContrast();
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -333,8 +341,7 @@ void MainWindow::onColoursChanged() {
 
 void MainWindow::onDestroy() {
   // The unload step: the tray delete goes out with the record as it stands, even all zero.
-  shell_.notifyIcon(NIM_DELETE, &trayIconData_);
-  inTray_ = false;
+  tray_.remove();
   about_.reset();
   if (quitOnDestroy_) PostQuitMessage(0);
 }

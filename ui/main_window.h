@@ -2,7 +2,6 @@
 #pragma once
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <memory>
 #include <optional>
@@ -14,6 +13,7 @@
 #include "main_state.h"
 #include "shell.h"
 #include "table_window.h"
+#include "tray_icon.h"
 
 namespace zozi::ui {
 
@@ -37,8 +37,14 @@ class MainWindow : public TableWindow<MainWindow> {
   HACCEL accelerators() const { return accelerators_.get(); }
   HWND aboutHwnd() const { return about_ ? about_->hwnd() : nullptr; }
   const MainState& state() const { return state_; }
-  const NOTIFYICONDATAA& trayIconData() const { return trayIconData_; }
-  bool inTray() const { return inTray_; }
+  const NOTIFYICONDATAA& trayIconData() const { return tray_.data(); }
+  bool inTray() const { return tray_.hidden(); }
+
+  // Help > About: opens the About window, unless it is open already.
+  void aboutCommand();
+
+ private:
+  friend class TableWindow<MainWindow>;
 
   // The commands, each run the same way by its button, menu item and shortcut.
   void proceedCommand(ProceedTrigger trigger);
@@ -47,12 +53,9 @@ class MainWindow : public TableWindow<MainWindow> {
   void exitCommand();
   void copyToClipboardCommand();
   void helpContentsCommand();
-  void aboutCommand();
   void minimize_to_tray();
   void restoreFromTray();
 
- private:
-  friend class TableWindow<MainWindow>;
   bool onCreate();
   std::optional<LRESULT> dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -67,8 +70,7 @@ class MainWindow : public TableWindow<MainWindow> {
   void onNextControl(WPARAM wParam, LPARAM lParam);
   void onEnterKey();
   void onEndSession(bool ending);
-  void onColoursChanged();
-  void onTaskbarCreated();
+  void onColorsChanged();
   void onDestroy();
 
   // Control events: each reads the click into the record, runs the rule and shows what the rule
@@ -84,7 +86,7 @@ class MainWindow : public TableWindow<MainWindow> {
   void showCheck(int id, std::uint16_t value);
   void showTextModeChecks();
   void showColorMode();
-  void showComponentTexts();
+  void showComponentTexts(const ComponentTexts& texts);
   void showOptionTabStops();
 
   // The component fields' key filter and the log box's keys (component_fields.cpp).
@@ -98,7 +100,6 @@ class MainWindow : public TableWindow<MainWindow> {
   static HACCEL createAccelerators();
   bool hasTooltip(HWND child) const;
   void createTooltips();
-  void addTrayIcon();
   int showNotice(const Notice& notice);
   // The focused control, kept across anything that disables or deactivates the window.
   void saveFocus();
@@ -114,9 +115,7 @@ class MainWindow : public TableWindow<MainWindow> {
   bool quitOnDestroy_;
   HWND lastFocus_ = nullptr;
   MainState state_;
-  NOTIFYICONDATAA trayIconData_{};  // all zero until the first minimise
-  bool inTray_ = false;
-  UINT taskbarCreated_ = 0;
+  TrayIcon tray_;
   bool highContrast_ = false;  // read at creation and whenever the system's colours change
   OwnedIcon icon_;
   OwnedIcon smallIcon_;
