@@ -233,20 +233,13 @@ TEST_F(HostileTest, AThousandCommandCyclesLeakNoHandle) {
 TEST_F(HostileTest, WindowsScalesTrayAndTooltipsLeakNoHandle) {
   const UINT dpi = window.dpi();
   const UINT other = dpi == 144 ? 96 : 144;
-  const auto scaleTo = [this](UINT to) {
-    RECT suggested{};
-    GetWindowRect(main(), &suggested);
-    SendMessageW(main(), WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
-    pump();
-  };
   const auto cycle = [&](int round) {
     command(kMnuAbout);
     click(GetDlgItem(window.aboutHwnd(), kAboutCloseButton));
-    scaleTo(other);
-    scaleTo(dpi);
+    changeScale(other);
+    changeScale(dpi);
     command(kMnuMinimize);
-    PostMessageW(main(), WM_MOUSEMOVE, 0, WM_LBUTTONDOWN);
-    pump();
+    trayEvent(WM_LBUTTONDOWN);
     if (round % 10 == 0) {
       FakeShell otherShell;
       MainWindow second{GetModuleHandleW(nullptr), otherShell, /*quitOnDestroy=*/false};

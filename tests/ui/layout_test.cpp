@@ -113,8 +113,7 @@ TEST_F(LayoutTest, MovingToAnotherScaleLaysOutAgainFromTheSameTable) {
                                       static_cast<int>(from)),
                  before.top + MulDiv(before.bottom - before.top, static_cast<int>(to),
                                      static_cast<int>(from))};
-  SendMessageW(main(), WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
-  pump();
+  changeScale(to, suggested);
   EXPECT_EQ(window.dpi(), to);
   RECT after{};
   GetWindowRect(main(), &after);

@@ -940,8 +940,7 @@ TEST_F(MainWindowTest, AWindowTallerThanTheScreenKeepsItsCaptionInReach) {
   const UINT dpi = window.dpi() == 192 ? 96 : 192;
   RECT suggested{monitor.rcWork.left - 40, monitor.rcWork.top - 60, monitor.rcWork.left + 800,
                  monitor.rcWork.top + 900};
-  SendMessageW(main(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-  pump();
+  changeScale(dpi, suggested);
   RECT frame{};
   GetWindowRect(main(), &frame);
   EXPECT_EQ(frame.top, monitor.rcWork.top);

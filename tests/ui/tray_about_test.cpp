@@ -54,12 +54,8 @@ class TrayAboutTest : public WindowTestWith<WatchingShell> {
   }
 
   HWND about() const { return window.aboutHwnd(); }
+  HWND aboutClose() const { return GetDlgItem(about(), kAboutCloseButton); }
 
-  // The shell's callback for a mouse event over the icon, as the shell posts it.
-  void trayEvent(UINT code) {
-    PostMessageW(main(), WM_MOUSEMOVE, 1, static_cast<LPARAM>(code));
-    pump();
-  }
   void taskbarCreated() {
     SendMessageW(main(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     pump();
@@ -303,7 +299,7 @@ TEST_F(TrayAboutTest, AboutOpensCentredAsASmallToolWindowWithItsTexts) {
 TEST_F(TrayAboutTest, WhileAboutIsOpenTheMainShortcutsAndEscapeDoNothing) {
   const HWND entry = item(kEntryText);
   openAbout();
-  const HWND close = GetDlgItem(about(), kAboutCloseButton);
+  const HWND close = aboutClose();
   for (HWND target : {entry, close}) {
     pressKey(target, 'C', /*control=*/true);
     pressKey(target, 'M', /*control=*/true);
@@ -329,15 +325,15 @@ TEST_F(TrayAboutTest, WhileAboutIsOpenTheMainShortcutsAndEscapeDoNothing) {
 
 TEST_F(TrayAboutTest, CloseButtonHandsTheMainWindowBackAndAboutOpensAfresh) {
   openAbout();
-  click(GetDlgItem(about(), kAboutCloseButton));
+  click(aboutClose());
   expectAboutClosed();
 
   openAbout();
   EXPECT_FALSE(IsWindowEnabled(main()));
   EXPECT_EQ(textOf(GetDlgItem(about(), kAboutLabel1)), L"TarsaTask Hint Editor Zozi");
   EXPECT_EQ(textOf(GetDlgItem(about(), kAboutLabel2)), L"ver.: 1.21");
-  EXPECT_EQ(GetFocus(), GetDlgItem(about(), kAboutCloseButton));
-  click(GetDlgItem(about(), kAboutCloseButton));
+  EXPECT_EQ(GetFocus(), aboutClose());
+  click(aboutClose());
   expectAboutClosed();
 }
 
@@ -371,7 +367,7 @@ TEST_F(TrayAboutTest, ClosingAboutActivatesTheMainWindowNotAnotherOne) {
   SetWindowPos(other.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   pump();
   other.activations = 0;
-  click(GetDlgItem(about(), kAboutCloseButton));
+  click(aboutClose());
   expectAboutClosed();
   EXPECT_EQ(other.activations, 0);
   EXPECT_EQ(GetActiveWindow(), main());
@@ -380,7 +376,7 @@ TEST_F(TrayAboutTest, ClosingAboutActivatesTheMainWindowNotAnotherOne) {
 TEST_F(TrayAboutTest, AboutActivatedAgainPutsTheFocusBackOnClose) {
   Bystander other;
   openAbout();
-  const HWND close = GetDlgItem(about(), kAboutCloseButton);
+  const HWND close = aboutClose();
   SetForegroundWindow(other.hwnd);
   pumpUntil([&] { return GetActiveWindow() == other.hwnd; });
   // A click on About's title bar activates it.
@@ -401,7 +397,7 @@ TEST_F(TrayAboutTest, MainWindowBroughtForwardHandsTheActivationToAbout) {
   ASSERT_TRUE(pumpUntil([&] { return GetActiveWindow() == other.hwnd; }));
   SetForegroundWindow(main());
   ASSERT_TRUE(pumpUntil([&] { return GetActiveWindow() == about(); }));
-  EXPECT_EQ(GetFocus(), GetDlgItem(about(), kAboutCloseButton));
+  EXPECT_EQ(GetFocus(), aboutClose());
   EXPECT_FALSE(IsWindowEnabled(main()));
   EXPECT_EQ(GetWindow(about(), GW_OWNER), nullptr);
 }
@@ -415,7 +411,7 @@ TEST_F(TrayAboutTest, AboutActivatedByAClickFocusesClose) {
   SendMessageW(about(), WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 0),
                reinterpret_cast<LPARAM>(other.hwnd));
   pump();
-  EXPECT_EQ(GetFocus(), GetDlgItem(about(), kAboutCloseButton));
+  EXPECT_EQ(GetFocus(), aboutClose());
 }
 
 TEST_F(TrayAboutTest, ActivatedAgainTheMainWindowFocusesTheControlTheUserLeft) {
@@ -456,8 +452,8 @@ TEST_F(TrayAboutTest, ClosingAboutGivesTheFocusBackToTheControlTheUserLeft) {
   FocusDroppedOnDisable drop(main());
   SetFocus(item(kClipboardButton));
   openAbout();
-  EXPECT_EQ(GetFocus(), GetDlgItem(about(), kAboutCloseButton));
-  click(GetDlgItem(about(), kAboutCloseButton));
+  EXPECT_EQ(GetFocus(), aboutClose());
+  click(aboutClose());
   EXPECT_TRUE(pumpUntil([&] { return GetFocus() == item(kClipboardButton); }, 2000))
       << "focus is on " << GetFocus();
 }

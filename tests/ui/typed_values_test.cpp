@@ -181,17 +181,11 @@ TEST_F(TypedValuesTest, TypedColourTextsSurviveCommandsAboutTrayAndScaleChange) 
     ASSERT_FALSE(IsWindowVisible(main()));
   });
   step("Restored from the tray", kLocalizedNew, [&] {
-    PostMessageW(main(), WM_MOUSEMOVE, 0, WM_LBUTTONDOWN);
+    trayEvent(WM_LBUTTONDOWN);
     ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(main()) != FALSE; }));
   });
 
-  step("Scale change to the same scale", kLocalizedNew, [&] {
-    RECT frame{};
-    GetWindowRect(main(), &frame);
-    const UINT dpi = window.dpi();
-    SendMessageW(main(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
-    pump();
-  });
+  step("Scale change to the same scale", kLocalizedNew, [&] { changeScale(window.dpi()); });
 
   // Back to Default: the fields grey out but keep the typed texts, which Proceed still writes.
   step("Default", kLocalizedNew, [&] { click(kCheckDefault); });
