@@ -15,19 +15,8 @@
 
 namespace {
 
-using zozi::test::clipboardText;
-using zozi::test::kCopied;
-using zozi::test::kQuitQuestion;
-using zozi::test::kTitle;
-using zozi::test::programPath;
-using zozi::test::putOnClipboard;
-
-using zozi::ui::kClipboardButton;
-using zozi::ui::kDebugText;
-using zozi::ui::kEntryText;
-using zozi::ui::kExitButton;
-using zozi::ui::kProceedButton;
-using zozi::ui::kStandardText;
+using namespace zozi::test;
+using namespace zozi::ui;
 
 bool waitFor(const std::function<bool()>& condition, DWORD boundMs = 20000) {
   const ULONGLONG end = GetTickCount64() + boundMs;
