@@ -37,7 +37,7 @@ inline std::wstring programFolder() {
   return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 
-// The windows of this thread whose class has the given name.
+// The windows of this thread whose class has the given name (class names ignore case).
 inline std::vector<HWND> windowsOfClass(const wchar_t* className) {
   struct Search {
     const wchar_t* name;
@@ -49,7 +49,7 @@ inline std::vector<HWND> windowsOfClass(const wchar_t* className) {
         auto* s = reinterpret_cast<Search*>(param);
         wchar_t name[64]{};
         GetClassNameW(hwnd, name, 64);
-        if (std::wstring(name) == s->name) s->found.push_back(hwnd);
+        if (lstrcmpiW(name, s->name) == 0) s->found.push_back(hwnd);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));

@@ -8,22 +8,15 @@
 #include <string>
 
 #include "clipboard.h"
+#include "expected_texts.h"
 #include "program_path.h"
 
 #include "layout.h"
 
 namespace {
 
-using zozi::test::clipboardText;
-using zozi::test::programPath;
-using zozi::test::putOnClipboard;
-
-using zozi::ui::kClipboardButton;
-using zozi::ui::kDebugText;
-using zozi::ui::kEntryText;
-using zozi::ui::kExitButton;
-using zozi::ui::kProceedButton;
-using zozi::ui::kStandardText;
+using namespace zozi::test;
+using namespace zozi::ui;
 
 bool waitFor(const std::function<bool()>& condition, DWORD boundMs = 20000) {
   const ULONGLONG end = GetTickCount64() + boundMs;
@@ -77,7 +70,7 @@ std::wstring answerMessageBox(DWORD process, int button) {
       waitFor([&] { return (box = findWindowOf(process, L"#32770", nullptr)) != nullptr; }));
   if (!box) return {};
   const std::wstring text = textOf(GetDlgItem(box, 0xFFFF));
-  EXPECT_EQ(textOf(box), L"Corvel Editor Zozi");
+  EXPECT_EQ(textOf(box), kTitle);
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
   EXPECT_TRUE(waitFor([&] { return !IsWindow(box); }));
@@ -96,8 +89,8 @@ TEST(EndToEnd, ComposesCopiesAndQuits) {
 
   HWND main = nullptr;
   ASSERT_TRUE(waitFor([&] {
-    return (main = findWindowOf(process.dwProcessId, L"CorvelEditorZoziMain",
-                                L"Corvel Editor Zozi")) != nullptr;
+    return (main = findWindowOf(process.dwProcessId, L"CorvelEditorZoziMain", kTitle.c_str())) !=
+           nullptr;
   }));
 
   const std::wstring message =
@@ -112,11 +105,8 @@ TEST(EndToEnd, ComposesCopiesAndQuits) {
   EXPECT_EQ(textOf(GetDlgItem(main, kDebugText)), statement);
 
   // The copy ends in a notice, which blocks the button's handler until answered.
-  const std::wstring copied =
-      L"Generated data were copied to the clipboard.\r\n"
-      L"Use Ctrl+V to paste this code into the your script.";
   PostMessageW(GetDlgItem(main, kClipboardButton), BM_CLICK, 0, 0);
-  EXPECT_EQ(answerMessageBox(process.dwProcessId, IDOK), copied);
+  EXPECT_EQ(answerMessageBox(process.dwProcessId, IDOK), kCopied);
   EXPECT_EQ(clipboardText(), statement);
 
   // Real keystrokes: Ctrl+C typed in the message field copies the whole output box.
@@ -132,12 +122,12 @@ TEST(EndToEnd, ComposesCopiesAndQuits) {
   keys[3].ki.wVk = VK_CONTROL;
   keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
   ASSERT_EQ(SendInput(4, keys, sizeof(INPUT)), 4u);
-  EXPECT_EQ(answerMessageBox(process.dwProcessId, IDOK), copied);
+  EXPECT_EQ(answerMessageBox(process.dwProcessId, IDOK), kCopied);
   EXPECT_EQ(clipboardText(), statement);
 
   // Exit asks first: No keeps the program, Yes ends it.
   PostMessageW(GetDlgItem(main, kExitButton), BM_CLICK, 0, 0);
-  EXPECT_EQ(answerMessageBox(process.dwProcessId, IDNO), L"Do you really want to quit?");
+  EXPECT_EQ(answerMessageBox(process.dwProcessId, IDNO), kQuitQuestion);
   EXPECT_TRUE(IsWindow(main));
   PostMessageW(GetDlgItem(main, kExitButton), BM_CLICK, 0, 0);
   answerMessageBox(process.dwProcessId, IDYES);

@@ -19,12 +19,10 @@
 
 #include "color_panel.h"
 #include "controls.h"
-#include "fake_shell.h"
 #include "hint.h"
-#include "main_window.h"
 #include "notice.h"
-#include "pump.h"
 #include "shell.h"
+#include "window_test.h"
 
 namespace zozi::test {
 
@@ -122,22 +120,26 @@ class RealHelpShell : public FakeShell {
 };
 
 // F1 first: the program must not have loaded the help system before its first help call.
-TEST(HelpTest, F1OpensTheFileBesideTheProgramAndLoadsTheHelpSystemOnlyThen) {
-  SKIP_WITHOUT_HELP_FILE();
-  const bool loadedBefore = hhctrlLoaded();
+class HelpWindowTest : public WindowTestWith<RealHelpShell> {
+ protected:
+  void SetUp() override {
+    loadedBefore = hhctrlLoaded();
+    WindowTestWith::SetUp();
+  }
+  bool loadedBefore = false;
+};
 
-  RealHelpShell shell;
-  MainWindow window{GetModuleHandleW(nullptr), shell, /*quitOnDestroy=*/false};
-  ASSERT_TRUE(openWindow(window));
+TEST_F(HelpWindowTest, F1OpensTheFileBesideTheProgramAndLoadsTheHelpSystemOnlyThen) {
+  SKIP_WITHOUT_HELP_FILE();
   if (!loadedBefore) {
     EXPECT_FALSE(hhctrlLoaded()) << "hhctrl.ocx was loaded at start, not at the first F1";
   }
 
-  pressKey(window, window.control(kEntryText), VK_F1);
-  ASSERT_TRUE(pumpUntil(window, [&] { return !shell.helpCalls.empty(); }));
+  pressKey(item(kEntryText), VK_F1);
+  ASSERT_TRUE(pumpUntil([&] { return !shell.helpCalls.empty(); }));
   ASSERT_EQ(shell.helpCalls.size(), 1u);
   const HelpCall& call = shell.helpCalls[0];
-  EXPECT_EQ(call.caller, window.hwnd());
+  EXPECT_EQ(call.caller, main());
   EXPECT_EQ(call.file, helpFilePath());
   EXPECT_TRUE(fileExists(call.file)) << "F1 names a file that is not there";
   EXPECT_EQ(call.command, kDisplayTopic);
@@ -148,12 +150,12 @@ TEST(HelpTest, F1OpensTheFileBesideTheProgramAndLoadsTheHelpSystemOnlyThen) {
   ASSERT_NE(help, nullptr) << "the help system opened no window for "
                            << std::string(call.file.begin(), call.file.end());
   EXPECT_TRUE(IsWindow(help));
-  EXPECT_NE(help, window.hwnd());
+  EXPECT_NE(help, main());
   EXPECT_TRUE(shell.boxes.empty());  // the program reports nothing about help
 
   closeHelp(shell.real, help);
-  EXPECT_TRUE(IsWindow(window.hwnd()));
-  DestroyWindow(window.hwnd());
+  EXPECT_TRUE(IsWindow(main()));
+  DestroyWindow(main());
 }
 
 TEST(HelpTest, SystemShellOpensTheFileInAWindowTitledFromTheFile) {

@@ -12,19 +12,12 @@
 #include <string>
 
 #include "controls.h"
-#include "expected_texts.h"
-#include "fake_shell.h"
-#include "layout.h"
-#include "main_window.h"
-#include "pump.h"
+#include "window_test.h"
 
 namespace zozi::test {
 namespace {
 
 using namespace zozi::ui;
-
-const std::wstring kBusy =
-    L"The clipboard is in use by another program.\r\nNothing was copied; please try again.";
 
 // tests/tools/clipboard_holder.exe, started as a separate process that opens the clipboard and
 // keeps it open until released.
@@ -78,34 +71,25 @@ class ClipboardHoldingProcess {
   DWORD exitCode_ = 1;
 };
 
-class HostileTest : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(openWindow(window)); }
-
-  HWND item(int id) const { return window.control(id); }
-
-  FakeShell shell;
-  MainWindow window{GetModuleHandleW(nullptr), shell, /*quitOnDestroy=*/false};
-};
+using HostileTest = WindowTest;
 
 TEST_F(HostileTest, ClipboardHeldByAnotherProgramIsReportedAndLosesNothing) {
   putOnClipboard(L"what was there before");
   {
     ClipboardHoldingProcess other;
     ASSERT_TRUE(other.holding());
-    click(window, item(kClipboardButton));
-    pressKey(window, item(kEntryText), 'C', /*control=*/true);
+    click(kClipboardButton);
+    pressKey(item(kEntryText), 'C', /*control=*/true);
     EXPECT_EQ(other.release(), 0u);
   }
   ASSERT_EQ(shell.boxes.size(), 2u);
   for (const BoxCall& box : shell.boxes) {
-    EXPECT_EQ(box.text, kBusy);
-    EXPECT_EQ(box.style, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+    EXPECT_TRUE(isBox(box, kBusy, kWarning));
   }
   EXPECT_EQ(clipboardText(), L"what was there before");
 
   // Released, the clipboard takes the copy.
-  click(window, item(kClipboardButton));
+  click(kClipboardButton);
   ASSERT_EQ(shell.boxes.size(), 3u);
   EXPECT_EQ(shell.boxes[2].text, kCopied);
   EXPECT_EQ(clipboardText(), kStartLog);
@@ -121,24 +105,24 @@ TEST_F(HostileTest, CharactersFromEveryPlaneReachStatementRecordAndClipboardWhol
 
   for (const std::wstring& message : {planes, halves}) {
     for (int mode : {kLocalizedText, kStandardText}) {
-      click(window, item(mode));
-      click(window, item(kClearTextButton));
+      click(mode);
+      click(kClearTextButton);
       SetFocus(item(kEntryText));
-      typeText(window, item(kEntryText), message);  // a pair arrives as its two halves
+      typeText(item(kEntryText), message);  // a pair arrives as its two halves
       ASSERT_EQ(textOf(item(kEntryText)), message);
-      click(window, item(kProceedButton));
+      click(kProceedButton);
       const std::wstring statement =
           L"taskHint" + std::wstring(mode == kLocalizedText ? L" [localize \"" : L" [\"") +
           message + L"\", [1.0, 1.0, 1.0, 1.0], \"taskNew\"]; ";
       EXPECT_EQ(textOf(item(kDebugText)), statement);
-      click(window, item(kClipboardButton));
+      click(kClipboardButton);
       EXPECT_EQ(clipboardText(), statement);
     }
   }
 
   // The record holds the planes' message as UTF-8, byte for byte as the system converts it.
   SetWindowTextW(item(kEntryText), planes.c_str());
-  click(window, item(kProceedButton));
+  click(kProceedButton);
   std::string utf8(planes.size() * 3, '\0');
   utf8.resize(WideCharToMultiByte(CP_UTF8, 0, planes.data(), static_cast<int>(planes.size()),
                                   utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr));
@@ -211,10 +195,10 @@ GuiCounts guiCounts() {
 
 TEST_F(HostileTest, AThousandCommandCyclesLeakNoHandle) {
   const auto cycle = [this] {
-    click(window, item(kProceedButton));
-    click(window, item(kClipboardButton));
-    click(window, item(kCheckManual));
-    click(window, item(kCheckDefault));
+    click(kProceedButton);
+    click(kClipboardButton);
+    click(kCheckManual);
+    click(kCheckDefault);
     shell.boxes.clear();
     shell.clipboardCalls.clear();
   };
@@ -249,21 +233,13 @@ TEST_F(HostileTest, AThousandCommandCyclesLeakNoHandle) {
 TEST_F(HostileTest, WindowsScalesTrayAndTooltipsLeakNoHandle) {
   const UINT dpi = window.dpi();
   const UINT other = dpi == 144 ? 96 : 144;
-  const auto scaleTo = [this](UINT to) {
-    RECT suggested{};
-    GetWindowRect(window.hwnd(), &suggested);
-    SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(to, to),
-                 reinterpret_cast<LPARAM>(&suggested));
-    pumpPending(window);
-  };
   const auto cycle = [&](int round) {
-    command(window, kMnuAbout);
-    click(window, GetDlgItem(window.aboutHwnd(), kAboutCloseButton));
-    scaleTo(other);
-    scaleTo(dpi);
-    command(window, kMnuMinimize);
-    PostMessageW(window.hwnd(), WM_MOUSEMOVE, 0, WM_LBUTTONDOWN);
-    pumpPending(window);
+    command(kMnuAbout);
+    click(GetDlgItem(window.aboutHwnd(), kAboutCloseButton));
+    changeScale(other);
+    changeScale(dpi);
+    command(kMnuMinimize);
+    trayEvent(WM_LBUTTONDOWN);
     if (round % 10 == 0) {
       FakeShell otherShell;
       MainWindow second{GetModuleHandleW(nullptr), otherShell, /*quitOnDestroy=*/false};
@@ -283,7 +259,7 @@ TEST_F(HostileTest, WindowsScalesTrayAndTooltipsLeakNoHandle) {
   EXPECT_EQ(after.gdi, before.gdi) << "GDI objects leaked";
   EXPECT_EQ(after.user, before.user) << "USER objects leaked";
   EXPECT_EQ(window.dpi(), dpi);
-  EXPECT_TRUE(IsWindowVisible(window.hwnd()));
+  EXPECT_TRUE(IsWindowVisible(main()));
 }
 
 }  // namespace

@@ -12,10 +12,8 @@
 #include <string>
 
 #include "controls.h"
-#include "fake_shell.h"
-#include "layout.h"
-#include "main_window.h"
-#include "pump.h"
+#include "expected_places.h"
+#include "window_test.h"
 
 namespace zozi::test {
 namespace {
@@ -45,28 +43,22 @@ void expectLaidOut(HWND window, std::span<const ControlSpec> table, TwipSize cli
                    UINT dpi) {
   RECT client{};
   GetClientRect(window, &client);
-  EXPECT_EQ(client.right, twipsToPixels(clientTwips.cx, dpi));
-  EXPECT_EQ(client.bottom, twipsToPixels(clientTwips.cy, dpi));
+  EXPECT_EQ(client.right, pixelsFor(clientTwips.cx, dpi));
+  EXPECT_EQ(client.bottom, pixelsFor(clientTwips.cy, dpi));
   const int glyph = MulDiv(13 + 6, static_cast<int>(dpi), 96);  // check mark and its gap
   for (const auto& row : table) {
     SCOPED_TRACE(std::string(row.name, row.name + wcslen(row.name)));
     HWND control = GetDlgItem(window, row.id);
     ASSERT_NE(control, nullptr);
-    RECT r{};
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-    const RECT want = controlRect(table, row, dpi);
-    EXPECT_EQ(r.left, want.left);
-    EXPECT_EQ(r.top, want.top);
-    EXPECT_EQ(r.right, want.right);
-    EXPECT_EQ(r.bottom, want.bottom);
+    const RECT want = expectedPlace(table, row, dpi);
+    EXPECT_EQ(edgesOf(placeOf(control)), edgesOf(want));
 
     // A plain etched rectangle draws no text and keeps no font.
     if (row.kind != Kind::EtchedFrame) {
       const LOGFONTW font = fontOf(control);
       EXPECT_STREQ(font.lfFaceName, L"Calibri");
       EXPECT_EQ(font.lfCharSet, EASTEUROPE_CHARSET);
-      EXPECT_EQ(font.lfHeight, fontHeight(centipointsFor(row.font), dpi));
+      EXPECT_EQ(font.lfHeight, fontHeightFor(centipointsFor(row.font), dpi));
       EXPECT_EQ(font.lfWeight, row.font == FontRole::Title ? FW_BOLD : FW_NORMAL);
     }
 
@@ -94,22 +86,16 @@ void expectLaidOut(HWND window, std::span<const ControlSpec> table, TwipSize cli
   }
 }
 
-class LayoutTest : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(openWindow(window)); }
-
-  FakeShell shell;
-  MainWindow window{GetModuleHandleW(nullptr), shell, /*quitOnDestroy=*/false};
-};
+using LayoutTest = WindowTest;
 
 TEST_F(LayoutTest, MainWindowFollowsTheTableAtTheScreenScale) {
   const UINT dpi = window.dpi();
   EXPECT_EQ(dpi, expectedDpi(dpi));
-  expectLaidOut(window.hwnd(), mainControls(), kMainClient, dpi);
+  expectLaidOut(main(), mainControls(), kMainClient, dpi);
 }
 
 TEST_F(LayoutTest, AboutWindowFollowsTheTableAtTheScreenScale) {
-  SendMessageW(window.hwnd(), WM_COMMAND, kMnuAbout, 0);
+  command(kMnuAbout);
   HWND about = window.aboutHwnd();
   ASSERT_NE(about, nullptr);
   expectLaidOut(about, aboutControls(), kAboutClient, window.dpi());
@@ -120,37 +106,32 @@ TEST_F(LayoutTest, MovingToAnotherScaleLaysOutAgainFromTheSameTable) {
   const UINT from = window.dpi();
   const UINT to = from == 144 ? 96 : 144;
   RECT before{};
-  GetWindowRect(window.hwnd(), &before);
+  GetWindowRect(main(), &before);
   // The system suggests a frame of the new scale at the same place.
   RECT suggested{before.left, before.top,
                  before.left + MulDiv(before.right - before.left, static_cast<int>(to),
                                       static_cast<int>(from)),
                  before.top + MulDiv(before.bottom - before.top, static_cast<int>(to),
                                      static_cast<int>(from))};
-  SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(to, to),
-               reinterpret_cast<LPARAM>(&suggested));
-  pumpPending(window);
+  changeScale(to, suggested);
   EXPECT_EQ(window.dpi(), to);
   RECT after{};
-  GetWindowRect(window.hwnd(), &after);
+  GetWindowRect(main(), &after);
   EXPECT_EQ(after.left, suggested.left);
   EXPECT_EQ(after.top, suggested.top);
   // Positions and fonts follow the new scale; captions are measured with fonts made for it.
   for (const auto& row : mainControls()) {
     SCOPED_TRACE(std::string(row.name, row.name + wcslen(row.name)));
-    HWND control = window.control(row.id);
-    RECT r{};
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, window.hwnd(), reinterpret_cast<POINT*>(&r), 2);
-    const RECT want = controlRect(mainControls(), row, to);
+    const RECT r = placeOf(item(row.id));
+    const RECT want = expectedPlace(mainControls(), row, to);
     EXPECT_EQ(r.left, want.left);
     EXPECT_EQ(r.bottom, want.bottom);
-    EXPECT_EQ(fontOf(control).lfHeight, fontHeight(centipointsFor(row.font), to));
+    EXPECT_EQ(fontOf(item(row.id)).lfHeight, fontHeightFor(centipointsFor(row.font), to));
   }
   RECT client{};
-  GetClientRect(window.hwnd(), &client);
-  EXPECT_EQ(client.right, twipsToPixels(kMainClient.cx, to));
-  EXPECT_EQ(client.bottom, twipsToPixels(kMainClient.cy, to));
+  GetClientRect(main(), &client);
+  EXPECT_EQ(client.right, pixelsFor(kMainClient.cx, to));
+  EXPECT_EQ(client.bottom, pixelsFor(kMainClient.cy, to));
 }
 
 struct Pinned {
@@ -158,21 +139,9 @@ struct Pinned {
   RECT rect;  // client pixels
 };
 
-RECT placeOf(HWND window, HWND control) {
-  RECT r{};
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-void expectPinned(HWND window, const Pinned* pins, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) {
-    SCOPED_TRACE(pins[i].id);
-    const RECT r = placeOf(window, GetDlgItem(window, pins[i].id));
-    EXPECT_EQ(r.left, pins[i].rect.left);
-    EXPECT_EQ(r.top, pins[i].rect.top);
-    EXPECT_EQ(r.right, pins[i].rect.right);
-    EXPECT_EQ(r.bottom, pins[i].rect.bottom);
+void expectPinned(HWND window, std::span<const Pinned> pins) {
+  for (const Pinned& pin : pins) {
+    EXPECT_EQ(edgesOf(placeOf(GetDlgItem(window, pin.id))), edgesOf(pin.rect)) << pin.id;
   }
 }
 
@@ -182,11 +151,11 @@ void expectPinned(HWND window, const Pinned* pins, std::size_t count) {
 TEST_F(LayoutTest, ControlsSitAtTheirHandComputedPixels) {
   const UINT dpi = window.dpi();
   RECT client{};
-  GetClientRect(window.hwnd(), &client);
+  GetClientRect(main(), &client);
   if (dpi == 96) {
     EXPECT_EQ(client.right, 401);
     EXPECT_EQ(client.bottom, 409);
-    static const Pinned main[] = {
+    static const Pinned mainPins[] = {
         {kFrame1, {8, 8, 393, 89}},                // Frame1
         {kEntryText, {16, 24, 385, 46}},           // entryText
         {kLocalizedText, {16, 56, 121, 73}},       // localizedText
@@ -222,9 +191,9 @@ TEST_F(LayoutTest, ControlsSitAtTheirHandComputedPixels) {
         {kProceedButton, {232, 368, 305, 393}},    // proceedButton
         {kClipboardButton, {312, 368, 385, 393}},  // clipboardButton
     };
-    expectPinned(window.hwnd(), main, std::size(main));
+    expectPinned(main(), mainPins);
 
-    SendMessageW(window.hwnd(), WM_COMMAND, kMnuAbout, 0);
+    command(kMnuAbout);
     HWND about = window.aboutHwnd();
     ASSERT_NE(about, nullptr);
     GetClientRect(about, &client);
@@ -235,7 +204,7 @@ TEST_F(LayoutTest, ControlsSitAtTheirHandComputedPixels) {
         {kAboutLabel1, {16, 16, 201, 33}}, {kAboutLabel2, {16, 32, 73, 49}},
         {kAboutLabel3, {16, 56, 105, 73}}, {kAboutLabel4, {16, 72, 145, 89}},
     };
-    expectPinned(about, aboutPins, std::size(aboutPins));
+    expectPinned(about, aboutPins);
     SendMessageW(about, WM_CLOSE, 0, 0);
   } else if (dpi == 144) {
     EXPECT_EQ(client.right, 602);   // 6015 / 10 = 601.5
@@ -245,7 +214,7 @@ TEST_F(LayoutTest, ControlsSitAtTheirHandComputedPixels) {
         {kRedText, {180, 216, 266, 245}},        // 1800, 2160 to 2655, 2445 twips
         {kDebugText, {24, 420, 578, 506}},       // 240, 4200 to 5775, 5055 twips
     };
-    expectPinned(window.hwnd(), some, std::size(some));
+    expectPinned(main(), some);
   } else {
     GTEST_SKIP() << "pixels are pinned at 96 and 144 dpi";
   }

@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -31,9 +30,7 @@ namespace {
 
 using namespace zozi::ui;
 
-constexpr int kComponentIds[] = {kRedText, kGreenText, kBlueText, kAlphaText};
-// The colour options in the order of their texts below, and in the order the arrow keys walk
-// them (the order on screen).
+// The colour options, and the order the arrow keys walk them (the order on screen).
 constexpr int kPresetIds[] = {kWhiteRadio, kGreenRadio, kRedRadio, kBlueRadio, kGreyRadio};
 constexpr int kPresetWalk[] = {kWhiteRadio, kRedRadio, kGreenRadio, kBlueRadio, kGreyRadio};
 constexpr int kIconIds[] = {kNewRadio, kCurrentRadio, kDoneRadio, kFailedRadio, kCanceledRadio};
@@ -57,10 +54,6 @@ constexpr UINT kKeys[] = {VK_TAB,  VK_RETURN, VK_ESCAPE, VK_BACK, VK_SPACE, VK_U
 constexpr UINT kTrayEvents[] = {WM_MOUSEMOVE,   WM_LBUTTONDOWN, WM_LBUTTONUP,
                                 WM_RBUTTONDOWN, WM_RBUTTONUP,   WM_LBUTTONDBLCLK};
 
-// The message boxes, as the user reads them.
-const std::wstring kBusy =
-    L"The clipboard is in use by another program.\r\nNothing was copied; please try again.";
-
 template <std::size_t N>
 int indexIn(const int (&ids)[N], int id) {
   for (std::size_t i = 0; i < N; ++i) {
@@ -77,19 +70,12 @@ struct Box {
 
 // What the window should show, from the rules alone.
 struct Model {
-  static constexpr const wchar_t* kPresetTexts[5][4] = {
-      {L"1.0", L"1.0", L"1.0", L"1.0"},     // White
-      {L"0.0", L"1.0", L"0.0", L"1.0"},     // Green
-      {L"1.0", L"0.0", L"0.0", L"1.0"},     // Red
-      {L"0.0", L"0.0", L"1.0", L"1.0"},     // Blue
-      {L"0.75", L"0.75", L"0.75", L"1.0"},  // Grey
-  };
   static constexpr const wchar_t* kIconNames[5] = {L"taskNew", L"taskCurrent", L"taskDone",
                                                    L"taskFailed", L"taskFailed"};
 
-  std::wstring entry = L"Write your text here ...";
-  std::array<std::wstring, 4> components{L"1.0", L"1.0", L"1.0", L"1.0"};
-  std::wstring log = L"Click on the Proceed button ...\r\n";
+  std::wstring entry = kStartEntry;
+  std::vector<std::wstring> components = presetTexts(kWhiteRadio);
+  std::wstring log = kStartLog;
   int preset = 0;  // into kPresetIds
   int icon = 0;    // into kIconIds
   bool standard = false;
@@ -109,7 +95,7 @@ struct Model {
   int beeps = 0;
   int helpCalls = 0;
 
-  static bool isComponent(int id) { return indexIn(kComponentIds, id) >= 0; }
+  static bool isComponent(int id) { return indexIn(kComponentFields, id) >= 0; }
   static bool isTextBox(int id) { return id == kEntryText || id == kDebugText || isComponent(id); }
 
   bool enabled(int id) const {
@@ -128,7 +114,7 @@ struct Model {
   std::wstring& text(int id) {
     if (id == kEntryText) return entry;
     if (id == kDebugText) return log;
-    return components[static_cast<std::size_t>(indexIn(kComponentIds, id))];
+    return components[static_cast<std::size_t>(indexIn(kComponentFields, id))];
   }
 
   std::wstring statement() const {
@@ -146,7 +132,7 @@ struct Model {
   void click(int id) {
     if (const int p = indexIn(kPresetIds, id); p >= 0) {
       preset = p;
-      for (std::size_t i = 0; i < 4; ++i) components[i] = kPresetTexts[p][i];
+      components = presetTexts(id);
       return;
     }
     if (const int i = indexIn(kIconIds, id); i >= 0) {
@@ -469,7 +455,7 @@ class Monkey {
     };
     std::wstring d = sameText(kEntryText, model.entry);
     for (std::size_t i = 0; d.empty() && i < 4; ++i) {
-      d = sameText(kComponentIds[i], model.components[i]);
+      d = sameText(kComponentFields[i], model.components[i]);
     }
     if (d.empty()) d = sameText(kDebugText, model.log);
     if (!d.empty()) return d;
@@ -492,7 +478,7 @@ class Monkey {
       found.push_back(enabledAs(kPresetIds[i], !model.manual));
       found.push_back(checkedAs(kIconIds[i], i == model.icon));
     }
-    for (int id : kComponentIds) found.push_back(enabledAs(id, model.manual));
+    for (int id : kComponentFields) found.push_back(enabledAs(id, model.manual));
     for (const auto& f : found) {
       if (!f.empty()) return f;
     }

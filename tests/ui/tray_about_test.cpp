@@ -13,10 +13,8 @@
 
 #include "bystander.h"
 #include "controls.h"
-#include "fake_shell.h"
-#include "layout.h"
-#include "main_window.h"
-#include "pump.h"
+#include "expected_places.h"
+#include "window_test.h"
 #include "window_util.h"
 
 namespace zozi::test {
@@ -36,13 +34,6 @@ bool sameRecord(const NOTIFYICONDATAA& a, const NOTIFYICONDATAA& b) {
   return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-// Height of a font of the given size in hundredths of a point at a scale.
-int heightFor(int centipoints, UINT dpi) {
-  return -MulDiv(centipoints, static_cast<int>(dpi), 7200);
-}
-
-std::vector<HWND> aboutWindowsOfThisThread() { return windowsOfClass(kAboutClassName); }
-
 // The fake shell, also noting whether the main window was on screen at each tray call, so the
 // order of hiding, showing and the shell calls can be checked.
 class WatchingShell : public FakeShell {
@@ -55,29 +46,19 @@ class WatchingShell : public FakeShell {
   std::vector<bool> visibleAtCall;
 };
 
-class TrayAboutTest : public ::testing::Test {
+class TrayAboutTest : public WindowTestWith<WatchingShell> {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(openWindow(window));
-    shell.watched = window.hwnd();
+    WindowTestWith::SetUp();
+    shell.watched = main();
   }
 
-  HWND main() const { return window.hwnd(); }
-  HWND item(int id) const { return window.control(id); }
   HWND about() const { return window.aboutHwnd(); }
+  HWND aboutClose() const { return GetDlgItem(about(), kAboutCloseButton); }
 
-  void command(int id) {
-    SendMessageW(main(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    pumpPending(window);
-  }
-  // The shell's callback for a mouse event over the icon, as the shell posts it.
-  void trayEvent(UINT code) {
-    PostMessageW(main(), WM_MOUSEMOVE, 1, static_cast<LPARAM>(code));
-    pumpPending(window);
-  }
   void taskbarCreated() {
     SendMessageW(main(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    pumpPending(window);
+    pump();
   }
 
   // Exactly one add since `from`, carrying the record the shell expects for this window.
@@ -105,10 +86,9 @@ class TrayAboutTest : public ::testing::Test {
 
   // The About window is gone and the main window is back in charge.
   void expectAboutClosed() {
-    EXPECT_TRUE(aboutWindowsOfThisThread().empty());
+    EXPECT_TRUE(windowsOfClass(kAboutClassName).empty());
     EXPECT_TRUE(IsWindowEnabled(main()));
     ASSERT_TRUE(pumpUntil(
-        window,
         [&] {
           // The focus goes back to a control, so typing goes on where the user left off.
           return IsChild(main(), GetFocus()) != FALSE;
@@ -116,16 +96,13 @@ class TrayAboutTest : public ::testing::Test {
         2000))
         << "focus is on " << GetFocus();
   }
-
-  WatchingShell shell;
-  MainWindow window{GetModuleHandleW(nullptr), shell, /*quitOnDestroy=*/false};
 };
 
 // Tray.
 
 TEST_F(TrayAboutTest, CtrlMHidesTheWindowAndAddsOneIcon) {
   SetFocus(item(kEntryText));
-  pressKey(window, item(kEntryText), 'M', /*control=*/true);
+  pressKey(item(kEntryText), 'M', /*control=*/true);
   EXPECT_FALSE(IsWindowVisible(main()));
   EXPECT_TRUE(IsWindow(main()));
   expectOneAddSince(0);
@@ -165,7 +142,7 @@ TEST_F(TrayAboutTest, MinimiseRestoreMinimiseAddsOneIconEachTime) {
   trayEvent(WM_RBUTTONUP);
   ASSERT_TRUE(IsWindowVisible(main()));
   SetFocus(item(kEntryText));
-  pressKey(window, item(kEntryText), 'M', /*control=*/true);
+  pressKey(item(kEntryText), 'M', /*control=*/true);
   ASSERT_FALSE(IsWindowVisible(main()));
   expectOneAddSince(2);
   ASSERT_EQ(shell.trayCalls.size(), 3u);
@@ -174,7 +151,7 @@ TEST_F(TrayAboutTest, MinimiseRestoreMinimiseAddsOneIconEachTime) {
   // Hidden before each add; shown again before the restore's delete.
   EXPECT_EQ(shell.visibleAtCall, (std::vector<bool>{false, true, false}));
   // The hidden window takes no shortcut, so a second press cannot add a second icon.
-  pressKey(window, item(kEntryText), 'M', /*control=*/true);
+  pressKey(item(kEntryText), 'M', /*control=*/true);
   EXPECT_EQ(shell.trayCalls.size(), 3u);
 }
 
@@ -268,8 +245,8 @@ TEST_F(TrayAboutTest, AboutOpensCentredAsASmallToolWindowWithItsTexts) {
   const UINT dpi = windowDpi(box);
   RECT client{};
   GetClientRect(box, &client);
-  EXPECT_EQ(client.right, MulDiv(3255, static_cast<int>(dpi), 1440));
-  EXPECT_EQ(client.bottom, MulDiv(1575, static_cast<int>(dpi), 1440));
+  EXPECT_EQ(client.right, pixelsFor(3255, dpi));
+  EXPECT_EQ(client.bottom, pixelsFor(1575, dpi));
 
   RECT frame{};
   GetWindowRect(box, &frame);
@@ -284,12 +261,12 @@ TEST_F(TrayAboutTest, AboutOpensCentredAsASmallToolWindowWithItsTexts) {
   const LOGFONTW title = fontOf(label1);
   EXPECT_STREQ(title.lfFaceName, L"Calibri");
   EXPECT_EQ(title.lfWeight, FW_BOLD);
-  EXPECT_EQ(title.lfHeight, heightFor(1200, dpi));
+  EXPECT_EQ(title.lfHeight, fontHeightFor(1200, dpi));
   EXPECT_EQ(title.lfCharSet, EASTEUROPE_CHARSET);
 
   const HWND label2 = GetDlgItem(box, kAboutLabel2);
   EXPECT_EQ(textOf(label2), L"ver.: 1.21");
-  EXPECT_EQ(fontOf(label2).lfHeight, heightFor(975, dpi));
+  EXPECT_EQ(fontOf(label2).lfHeight, fontHeightFor(975, dpi));
   EXPECT_EQ(fontOf(label2).lfWeight, FW_NORMAL);
 
   // The author line: a name and a year.
@@ -301,7 +278,7 @@ TEST_F(TrayAboutTest, AboutOpensCentredAsASmallToolWindowWithItsTexts) {
   EXPECT_NE(textOf(label4).find(L'.'), std::wstring::npos);
   const LOGFONTW small = fontOf(label4);
   EXPECT_STREQ(small.lfFaceName, L"Calibri");
-  EXPECT_EQ(small.lfHeight, heightFor(825, dpi));
+  EXPECT_EQ(small.lfHeight, fontHeightFor(825, dpi));
   EXPECT_EQ(small.lfWeight, FW_NORMAL);
 
   // Close sits at the lower right of the frame: 2160, 960 in the client area, 855 by 375.
@@ -310,10 +287,10 @@ TEST_F(TrayAboutTest, AboutOpensCentredAsASmallToolWindowWithItsTexts) {
   RECT button{};
   GetWindowRect(close, &button);
   MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&button), 2);
-  EXPECT_NEAR(button.left, MulDiv(2160, static_cast<int>(dpi), 1440), 1);
-  EXPECT_NEAR(button.top, MulDiv(960, static_cast<int>(dpi), 1440), 1);
-  EXPECT_NEAR(button.right - button.left, MulDiv(855, static_cast<int>(dpi), 1440), 1);
-  EXPECT_NEAR(button.bottom - button.top, MulDiv(375, static_cast<int>(dpi), 1440), 1);
+  EXPECT_NEAR(button.left, pixelsFor(2160, dpi), 1);
+  EXPECT_NEAR(button.top, pixelsFor(960, dpi), 1);
+  EXPECT_NEAR(button.right - button.left, pixelsFor(855, dpi), 1);
+  EXPECT_NEAR(button.bottom - button.top, pixelsFor(375, dpi), 1);
 
   EXPECT_EQ(GetFocus(), close);
   EXPECT_FALSE(IsWindowEnabled(main()));
@@ -322,54 +299,54 @@ TEST_F(TrayAboutTest, AboutOpensCentredAsASmallToolWindowWithItsTexts) {
 TEST_F(TrayAboutTest, WhileAboutIsOpenTheMainShortcutsAndEscapeDoNothing) {
   const HWND entry = item(kEntryText);
   openAbout();
-  const HWND close = GetDlgItem(about(), kAboutCloseButton);
+  const HWND close = aboutClose();
   for (HWND target : {entry, close}) {
-    pressKey(window, target, 'C', /*control=*/true);
-    pressKey(window, target, 'M', /*control=*/true);
-    pressKey(window, target, VK_F1);
+    pressKey(target, 'C', /*control=*/true);
+    pressKey(target, 'M', /*control=*/true);
+    pressKey(target, VK_F1);
   }
   EXPECT_TRUE(shell.clipboardCalls.empty());
   EXPECT_TRUE(shell.trayCalls.empty());
   EXPECT_TRUE(shell.helpCalls.empty());
   EXPECT_TRUE(IsWindowVisible(main()));
 
-  pressKey(window, close, VK_ESCAPE);
+  pressKey(close, VK_ESCAPE);
   ASSERT_NE(about(), nullptr);
   EXPECT_TRUE(IsWindowVisible(about()));
   EXPECT_FALSE(IsWindowEnabled(main()));
 
   // Once it is closed the shortcuts are alive again.
-  click(window, close);
+  click(close);
   expectAboutClosed();
-  pressKey(window, entry, 'M', /*control=*/true);
+  pressKey(entry, 'M', /*control=*/true);
   EXPECT_FALSE(IsWindowVisible(main()));
   expectOneAddSince(0);
 }
 
 TEST_F(TrayAboutTest, CloseButtonHandsTheMainWindowBackAndAboutOpensAfresh) {
   openAbout();
-  click(window, GetDlgItem(about(), kAboutCloseButton));
+  click(aboutClose());
   expectAboutClosed();
 
   openAbout();
   EXPECT_FALSE(IsWindowEnabled(main()));
   EXPECT_EQ(textOf(GetDlgItem(about(), kAboutLabel1)), L"TarsaTask Hint Editor Zozi");
   EXPECT_EQ(textOf(GetDlgItem(about(), kAboutLabel2)), L"ver.: 1.21");
-  EXPECT_EQ(GetFocus(), GetDlgItem(about(), kAboutCloseButton));
-  click(window, GetDlgItem(about(), kAboutCloseButton));
+  EXPECT_EQ(GetFocus(), aboutClose());
+  click(aboutClose());
   expectAboutClosed();
 }
 
 TEST_F(TrayAboutTest, CloseBoxAndAltF4DoWhatCloseDoes) {
   openAbout();
   SendMessageW(about(), WM_CLOSE, 0, 0);
-  pumpPending(window);
+  pump();
   expectAboutClosed();
 
   openAbout();
   // The close box and Alt+F4 both arrive as the system menu's Close.
   SendMessageW(about(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  pumpPending(window);
+  pump();
   expectAboutClosed();
 }
 
@@ -377,9 +354,9 @@ TEST_F(TrayAboutTest, AboutCommandWhileOpenKeepsTheOneWindow) {
   openAbout();
   const HWND first = about();
   window.aboutCommand();
-  pumpPending(window);
+  pump();
   EXPECT_EQ(about(), first);
-  EXPECT_EQ(aboutWindowsOfThisThread().size(), 1u);
+  EXPECT_EQ(windowsOfClass(kAboutClassName).size(), 1u);
   EXPECT_FALSE(IsWindowEnabled(main()));
 }
 
@@ -388,9 +365,9 @@ TEST_F(TrayAboutTest, ClosingAboutActivatesTheMainWindowNotAnotherOne) {
   openAbout();
   // Another program's window lies below the main window, which lies below About.
   SetWindowPos(other.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  pumpPending(window);
+  pump();
   other.activations = 0;
-  click(window, GetDlgItem(about(), kAboutCloseButton));
+  click(aboutClose());
   expectAboutClosed();
   EXPECT_EQ(other.activations, 0);
   EXPECT_EQ(GetActiveWindow(), main());
@@ -399,15 +376,15 @@ TEST_F(TrayAboutTest, ClosingAboutActivatesTheMainWindowNotAnotherOne) {
 TEST_F(TrayAboutTest, AboutActivatedAgainPutsTheFocusBackOnClose) {
   Bystander other;
   openAbout();
-  const HWND close = GetDlgItem(about(), kAboutCloseButton);
+  const HWND close = aboutClose();
   SetForegroundWindow(other.hwnd);
-  pumpUntil(window, [&] { return GetActiveWindow() == other.hwnd; });
+  pumpUntil([&] { return GetActiveWindow() == other.hwnd; });
   // A click on About's title bar activates it.
   SetForegroundWindow(about());
-  ASSERT_TRUE(pumpUntil(window, [&] { return GetActiveWindow() == about(); }));
+  ASSERT_TRUE(pumpUntil([&] { return GetActiveWindow() == about(); }));
   EXPECT_EQ(GetFocus(), close);
   // So Space presses it.
-  pressKey(window, GetFocus(), VK_SPACE);
+  pressKey(GetFocus(), VK_SPACE);
   expectAboutClosed();
 }
 
@@ -417,10 +394,10 @@ TEST_F(TrayAboutTest, MainWindowBroughtForwardHandsTheActivationToAbout) {
   Bystander other;
   openAbout();
   SetForegroundWindow(other.hwnd);
-  ASSERT_TRUE(pumpUntil(window, [&] { return GetActiveWindow() == other.hwnd; }));
+  ASSERT_TRUE(pumpUntil([&] { return GetActiveWindow() == other.hwnd; }));
   SetForegroundWindow(main());
-  ASSERT_TRUE(pumpUntil(window, [&] { return GetActiveWindow() == about(); }));
-  EXPECT_EQ(GetFocus(), GetDlgItem(about(), kAboutCloseButton));
+  ASSERT_TRUE(pumpUntil([&] { return GetActiveWindow() == about(); }));
+  EXPECT_EQ(GetFocus(), aboutClose());
   EXPECT_FALSE(IsWindowEnabled(main()));
   EXPECT_EQ(GetWindow(about(), GW_OWNER), nullptr);
 }
@@ -430,21 +407,20 @@ TEST_F(TrayAboutTest, AboutActivatedByAClickFocusesClose) {
   Bystander other;
   openAbout();
   SetForegroundWindow(other.hwnd);
-  ASSERT_TRUE(pumpUntil(window, [&] { return GetActiveWindow() == other.hwnd; }));
+  ASSERT_TRUE(pumpUntil([&] { return GetActiveWindow() == other.hwnd; }));
   SendMessageW(about(), WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 0),
                reinterpret_cast<LPARAM>(other.hwnd));
-  pumpPending(window);
-  EXPECT_EQ(GetFocus(), GetDlgItem(about(), kAboutCloseButton));
+  pump();
+  EXPECT_EQ(GetFocus(), aboutClose());
 }
 
 TEST_F(TrayAboutTest, ActivatedAgainTheMainWindowFocusesTheControlTheUserLeft) {
   Bystander other;
   SetFocus(item(kProceedButton));
   SetForegroundWindow(other.hwnd);
-  ASSERT_TRUE(pumpUntil(window, [&] { return GetActiveWindow() == other.hwnd; }));
+  ASSERT_TRUE(pumpUntil([&] { return GetActiveWindow() == other.hwnd; }));
   SetForegroundWindow(main());
-  EXPECT_TRUE(pumpUntil(
-      window, [&] { return GetFocus() == item(kProceedButton); }, 2000))
+  EXPECT_TRUE(pumpUntil([&] { return GetFocus() == item(kProceedButton); }, 2000))
       << "focus is on " << GetFocus();
 }
 
@@ -476,10 +452,9 @@ TEST_F(TrayAboutTest, ClosingAboutGivesTheFocusBackToTheControlTheUserLeft) {
   FocusDroppedOnDisable drop(main());
   SetFocus(item(kClipboardButton));
   openAbout();
-  EXPECT_EQ(GetFocus(), GetDlgItem(about(), kAboutCloseButton));
-  click(window, GetDlgItem(about(), kAboutCloseButton));
-  EXPECT_TRUE(pumpUntil(
-      window, [&] { return GetFocus() == item(kClipboardButton); }, 2000))
+  EXPECT_EQ(GetFocus(), aboutClose());
+  click(aboutClose());
+  EXPECT_TRUE(pumpUntil([&] { return GetFocus() == item(kClipboardButton); }, 2000))
       << "focus is on " << GetFocus();
 }
 
@@ -495,13 +470,13 @@ TEST_F(TrayAboutTest, AboutFrameIsAnEtchedRectangleFromTheTopRow) {
 
   RedrawWindow(about(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  pumpPending(window);
+  pump();
   HDC dc = GetDC(about());
   // 120 twips in at 96 dpi is pixel 8: the frame's left edge; the middle of its top edge.
-  const int dpi = static_cast<int>(window.dpi());
-  const int middle = MulDiv(120 + 3015 / 2, dpi, 1440);
+  const UINT dpi = window.dpi();
+  const int middle = pixelsFor(120 + 3015 / 2, dpi);
   const COLORREF top = GetPixel(dc, middle, 0);
-  const COLORREF below = GetPixel(dc, middle, MulDiv(120, dpi, 1440));
+  const COLORREF below = GetPixel(dc, middle, pixelsFor(120, dpi));
   ReleaseDC(about(), dc);
   EXPECT_EQ(top, GetSysColor(COLOR_BTNSHADOW));
   EXPECT_EQ(below, GetSysColor(COLOR_BTNFACE));

@@ -9,10 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_shell.h"
-#include "layout.h"
-#include "main_window.h"
-#include "pump.h"
+#include "window_test.h"
 
 namespace zozi::test {
 namespace {
@@ -35,26 +32,17 @@ const std::wstring kStandardDone =
 const std::wstring kStandardFailed =
     L"taskHint [\"my message\", [0.5, 0.25, 1, 0.125], \"taskFailed\"]; ";
 
-constexpr int kComponentIds[] = {kRedText, kGreenText, kBlueText, kAlphaText};
-
-class TypedValuesTest : public ::testing::Test {
+class TypedValuesTest : public WindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(openWindow(window));
+    WindowTest::SetUp();
+    if (HasFatalFailure()) return;
     SendMessageW(item(kEntryText), EM_SETSEL, 0, -1);
-    typeText(window, item(kEntryText), L"my message");
-    click(window, item(kCheckManual));
+    typeText(item(kEntryText), L"my message");
+    click(kCheckManual);
     typeComponents();
     ASSERT_EQ(components(), kTyped);
     ASSERT_TRUE(shell.boxes.empty());
-  }
-
-  HWND item(int id) const { return window.control(id); }
-
-  Texts components() const {
-    Texts texts;
-    for (int id : kComponentIds) texts.push_back(textOf(item(id)));
-    return texts;
   }
 
   void selectAll(int id) {
@@ -65,28 +53,28 @@ class TypedValuesTest : public ::testing::Test {
   void paste(int id, const std::wstring& text) {
     putOnClipboard(text);
     SendMessageW(item(id), WM_PASTE, 0, 0);  // what the field's context menu sends
-    pumpPending(window);
+    pump();
   }
 
   // Each field by another way: characters through the loop, key presses, a paste.
   void typeComponents() {
     selectAll(kRedText);
-    typeText(window, item(kRedText), L"0.5");
+    typeText(item(kRedText), L"0.5");
     selectAll(kGreenText);
     for (UINT key : {UINT{'0'}, UINT{VK_OEM_PERIOD}, UINT{'2'}, UINT{'5'}}) {
-      pressKey(window, item(kGreenText), key);
+      pressKey(item(kGreenText), key);
     }
     selectAll(kBlueText);
     paste(kBlueText, L"1");
     selectAll(kAlphaText);
-    typeText(window, item(kAlphaText), L"0.13");
-    pressKey(window, item(kAlphaText), VK_BACK);
+    typeText(item(kAlphaText), L"0.13");
+    pressKey(item(kAlphaText), VK_BACK);
     paste(kAlphaText, L"25");
   }
 
   void proceed() {
     shell.boxes.clear();
-    click(window, item(kProceedButton));
+    click(kProceedButton);
   }
 
   // After a step: the fields hold the typed texts, and Proceed (when given a statement) writes
@@ -104,175 +92,109 @@ class TypedValuesTest : public ::testing::Test {
     shell.boxes.clear();
   }
 
-  void step(const char* name, const std::function<void()>& action, const std::wstring& statement) {
+  void step(const char* name, const std::wstring& statement, const std::function<void()>& action) {
     SCOPED_TRACE(name);
     action();
     expectKept(statement);
   }
-
-  void menu(int id) {
-    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    pumpPending(window);
-  }
-
-  FakeShell shell;
-  MainWindow window{GetModuleHandleW(nullptr), shell, /*quitOnDestroy=*/false};
 };
 
 TEST_F(TypedValuesTest, TypedColourTextsSurviveEveryOtherControlOfTheForm) {
-  step(
-      "Standard text", [&] { click(window, item(kStandardText)); }, kStandardNew);
-  step(
-      "Standard text again", [&] { click(window, item(kStandardText)); }, kStandardNew);
-  step(
-      "Localized text", [&] { click(window, item(kLocalizedText)); }, kLocalizedNew);
-  step(
-      "Localized text again", [&] { click(window, item(kLocalizedText)); }, kLocalizedNew);
-  step(
-      "Standard text by Space",
-      [&] {
-        SetFocus(item(kStandardText));
-        pressKey(window, item(kStandardText), VK_SPACE);
-      },
-      kStandardNew);
+  step("Standard text", kStandardNew, [&] { click(kStandardText); });
+  step("Standard text again", kStandardNew, [&] { click(kStandardText); });
+  step("Localized text", kLocalizedNew, [&] { click(kLocalizedText); });
+  step("Localized text again", kLocalizedNew, [&] { click(kLocalizedText); });
+  step("Standard text by Space", kStandardNew, [&] {
+    SetFocus(item(kStandardText));
+    pressKey(item(kStandardText), VK_SPACE);
+  });
   ASSERT_TRUE(isChecked(item(kStandardText)));
 
-  step(
-      "New", [&] { click(window, item(kNewRadio)); }, kStandardNew);
-  step(
-      "Current", [&] { click(window, item(kCurrentRadio)); }, kStandardCurrent);
-  step(
-      "Done", [&] { click(window, item(kDoneRadio)); }, kStandardDone);
-  step(
-      "Failed", [&] { click(window, item(kFailedRadio)); }, kStandardFailed);
-  step(
-      "Canceled", [&] { click(window, item(kCanceledRadio)); }, kStandardFailed);
-  step(
-      "Done by arrow keys",
-      [&] {
-        SetFocus(item(kCanceledRadio));
-        pressKey(window, item(kCanceledRadio), VK_UP);
-        pressKey(window, item(kFailedRadio), VK_UP);
-      },
-      kStandardDone);
+  step("New", kStandardNew, [&] { click(kNewRadio); });
+  step("Current", kStandardCurrent, [&] { click(kCurrentRadio); });
+  step("Done", kStandardDone, [&] { click(kDoneRadio); });
+  step("Failed", kStandardFailed, [&] { click(kFailedRadio); });
+  step("Canceled", kStandardFailed, [&] { click(kCanceledRadio); });
+  step("Done by arrow keys", kStandardDone, [&] {
+    SetFocus(item(kCanceledRadio));
+    pressKey(item(kCanceledRadio), VK_UP);
+    pressKey(item(kFailedRadio), VK_UP);
+  });
 
-  step(
-      "Clear the message",
-      [&] {
-        click(window, item(kClearTextButton));
-        EXPECT_EQ(textOf(item(kEntryText)), L"");
-        typeText(window, item(kEntryText), L"my message");
-      },
-      kStandardDone);
-  step(
-      "Clear the log, answered No",
-      [&] {
-        shell.answers = {IDNO};
-        click(window, item(kClearButton));
-        ASSERT_EQ(shell.boxes.size(), 1u);
-        EXPECT_EQ(textOf(item(kDebugText)), kStandardDone);
-        shell.boxes.clear();
-      },
-      kStandardDone);
-  step(
-      "Clear the log, answered Yes",
-      [&] {
-        shell.answers = {IDYES};
-        click(window, item(kClearButton));
-        ASSERT_EQ(shell.boxes.size(), 1u);
-        EXPECT_EQ(textOf(item(kDebugText)), L"");
-        shell.boxes.clear();
-      },
-      kStandardDone);
+  step("Clear the message", kStandardDone, [&] {
+    click(kClearTextButton);
+    EXPECT_EQ(textOf(item(kEntryText)), L"");
+    typeText(item(kEntryText), L"my message");
+  });
+  step("Clear the log, answered No", kStandardDone, [&] {
+    shell.answers = {IDNO};
+    click(kClearButton);
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(textOf(item(kDebugText)), kStandardDone);
+    shell.boxes.clear();
+  });
+  step("Clear the log, answered Yes", kStandardDone, [&] {
+    shell.answers = {IDYES};
+    click(kClearButton);
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(textOf(item(kDebugText)), L"");
+    shell.boxes.clear();
+  });
 
-  step(
-      "Manual again", [&] { click(window, item(kCheckManual)); }, kStandardDone);
-  step(
-      "Manual by Space",
-      [&] {
-        SetFocus(item(kCheckManual));
-        pressKey(window, item(kCheckManual), VK_SPACE);
-      },
-      kStandardDone);
+  step("Manual again", kStandardDone, [&] { click(kCheckManual); });
+  step("Manual by Space", kStandardDone, [&] {
+    SetFocus(item(kCheckManual));
+    pressKey(item(kCheckManual), VK_SPACE);
+  });
   EXPECT_TRUE(isChecked(item(kCheckManual)));
   EXPECT_TRUE(IsWindowEnabled(item(kRedText)));
 }
 
 TEST_F(TypedValuesTest, TypedColourTextsSurviveCommandsAboutTrayAndScaleChange) {
-  step(
-      "Proceed by button", [&] { proceed(); }, kLocalizedNew);
-  step(
-      "Proceed by menu", [&] { menu(kMnuProceed); }, kLocalizedNew);
-  step(
-      "Clipboard by button",
-      [&] {
-        click(window, item(kClipboardButton));
-        ASSERT_EQ(shell.boxes.size(), 1u);  // "copied"
-        EXPECT_EQ(clipboardText(), kLocalizedNew);
-        shell.boxes.clear();
-      },
-      kLocalizedNew);
-  step(
-      "Clipboard by menu",
-      [&] {
-        menu(kMnuClipboard);
-        ASSERT_EQ(shell.boxes.size(), 1u);
-        EXPECT_EQ(clipboardText(), kLocalizedNew);
-        shell.boxes.clear();
-      },
-      kLocalizedNew);
+  step("Proceed by button", kLocalizedNew, [&] { proceed(); });
+  step("Proceed by menu", kLocalizedNew, [&] { command(kMnuProceed); });
+  step("Clipboard by button", kLocalizedNew, [&] {
+    click(kClipboardButton);
+    ASSERT_EQ(shell.boxes.size(), 1u);  // "copied"
+    EXPECT_EQ(clipboardText(), kLocalizedNew);
+    shell.boxes.clear();
+  });
+  step("Clipboard by menu", kLocalizedNew, [&] {
+    command(kMnuClipboard);
+    ASSERT_EQ(shell.boxes.size(), 1u);
+    EXPECT_EQ(clipboardText(), kLocalizedNew);
+    shell.boxes.clear();
+  });
 
-  step(
-      "About opened",
-      [&] {
-        menu(kMnuAbout);
-        ASSERT_NE(window.aboutHwnd(), nullptr);
-      },
-      L"");  // the main window takes no click while About is open
-  step(
-      "About closed",
-      [&] {
-        click(window, GetDlgItem(window.aboutHwnd(), kAboutCloseButton));
-        ASSERT_TRUE(pumpUntil(window, [&] { return IsWindowEnabled(window.hwnd()) != FALSE; }));
-      },
-      kLocalizedNew);
+  // No Proceed while About is open: the main window takes no click then.
+  step("About opened", L"", [&] {
+    command(kMnuAbout);
+    ASSERT_NE(window.aboutHwnd(), nullptr);
+  });
+  step("About closed", kLocalizedNew, [&] {
+    click(GetDlgItem(window.aboutHwnd(), kAboutCloseButton));
+    ASSERT_TRUE(pumpUntil([&] { return IsWindowEnabled(main()) != FALSE; }));
+  });
 
-  step(
-      "Minimized to the tray",
-      [&] {
-        menu(kMnuMinimize);
-        ASSERT_FALSE(IsWindowVisible(window.hwnd()));
-      },
-      L"");
-  step(
-      "Restored from the tray",
-      [&] {
-        PostMessageW(window.hwnd(), WM_MOUSEMOVE, 0, WM_LBUTTONDOWN);
-        ASSERT_TRUE(pumpUntil(window, [&] { return IsWindowVisible(window.hwnd()) != FALSE; }));
-      },
-      kLocalizedNew);
+  step("Minimized to the tray", L"", [&] {
+    command(kMnuMinimize);
+    ASSERT_FALSE(IsWindowVisible(main()));
+  });
+  step("Restored from the tray", kLocalizedNew, [&] {
+    trayEvent(WM_LBUTTONDOWN);
+    ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(main()) != FALSE; }));
+  });
 
-  step(
-      "Scale change to the same scale",
-      [&] {
-        RECT frame{};
-        GetWindowRect(window.hwnd(), &frame);
-        const UINT dpi = window.dpi();
-        SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                     reinterpret_cast<LPARAM>(&frame));
-        pumpPending(window);
-      },
-      kLocalizedNew);
+  step("Scale change to the same scale", kLocalizedNew, [&] { changeScale(window.dpi()); });
 
   // Back to Default: the fields grey out but keep the typed texts, which Proceed still writes.
-  step(
-      "Default", [&] { click(window, item(kCheckDefault)); }, kLocalizedNew);
-  for (int id : kComponentIds) EXPECT_FALSE(IsWindowEnabled(item(id))) << id;
+  step("Default", kLocalizedNew, [&] { click(kCheckDefault); });
+  for (int id : kComponentFields) EXPECT_FALSE(IsWindowEnabled(item(id))) << id;
 
   // A preset is the one control that writes into the fields.
   shell.boxes.clear();
-  click(window, item(kGreyRadio));
-  EXPECT_EQ(components(), (Texts{L"0.75", L"0.75", L"0.75", L"1.0"}));
+  click(kGreyRadio);
+  EXPECT_EQ(components(), presetTexts(kGreyRadio));
   proceed();
   EXPECT_EQ(textOf(item(kDebugText)),
             L"taskHint [localize \"my message\", [0.75, 0.75, 0.75, 1.0], \"taskNew\"]; ");
