@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "resource.h"
-#include "window_util.h"
+#include "wide_text.h"
 
 namespace zozi::ui {
 

@@ -17,6 +17,7 @@
 #include "layout.h"
 #include "main_window.h"
 #include "pump.h"
+#include "scale.h"
 
 namespace zozi::test {
 namespace {

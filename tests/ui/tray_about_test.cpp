@@ -17,7 +17,7 @@
 #include "layout.h"
 #include "main_window.h"
 #include "pump.h"
-#include "window_util.h"
+#include "scale.h"
 
 namespace zozi::test {
 namespace {
