@@ -7,6 +7,7 @@
 #include <set>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace zozi::ui {
 namespace {
@@ -61,17 +62,44 @@ TEST(LayoutTableTest, HoldsEveryControlAndMenuRowOnce) {
 // The controls are made in table order and the dialog manager tabs in that order, so the
 // controls that take the focus must come in their tab order.
 TEST(LayoutTableTest, FocusableControlsComeInTabOrder) {
-  for (const auto& table : {mainControls(), aboutControls()}) {
-    int last = -1;
+  const std::vector<std::string> mainOrder = {
+      "entryText",    "localizedText", "standardText", "clearTextButton", "Check_default",
+      "whiteRadio",   "redRadio",      "greenRadio",   "blueRadio",       "greyRadio",
+      "Check_manual", "redText",       "greenText",    "blueText",        "alphaText",
+      "newRadio",     "currentRadio",  "doneRadio",    "failedRadio",     "canceledRadio",
+      "debugText",    "exitButton",    "clearButton",  "proceedButton",   "clipboardButton"};
+  const std::vector<std::string> aboutOrder = {"closeButton"};
+  const auto focusOrder = [](std::span<const ControlSpec> table) {
+    std::vector<std::string> names;
     for (const auto& row : table) {
-      if (!takesFocus(row.kind)) continue;
-      EXPECT_GT(row.tabIndex, last) << nameOf(row);
-      last = row.tabIndex;
+      if (takesFocus(row.kind)) names.push_back(nameOf(row));
+    }
+    return names;
+  };
+  EXPECT_EQ(focusOrder(mainControls()), mainOrder);
+  EXPECT_EQ(focusOrder(aboutControls()), aboutOrder);
+}
+
+// The check boxes start as the records behind them say, so no row gives them a value. Each
+// option group starts at its first option, after a control of another kind, and starts with that
+// option selected: only the selected option of a group takes part in tabbing.
+TEST(LayoutTableTest, OnlyTheFirstOptionOfEachGroupStartsChecked) {
+  for (const auto& table : {mainControls(), aboutControls()}) {
+    const ControlSpec* previous = nullptr;
+    for (const auto& row : table) {
+      SCOPED_TRACE(nameOf(row));
+      if (row.kind == Kind::Radio) {
+        EXPECT_EQ(row.startsGroup, !previous || previous->kind != Kind::Radio);
+      } else {
+        EXPECT_FALSE(row.startsGroup);
+      }
+      EXPECT_EQ(row.checked, row.kind == Kind::Radio && row.startsGroup);
+      previous = &row;
     }
   }
-  int focusable = 0;
-  for (const auto& row : mainControls()) focusable += takesFocus(row.kind);
-  EXPECT_EQ(focusable, 25);
+  int groups = 0;
+  for (const auto& row : mainControls()) groups += row.startsGroup;
+  EXPECT_EQ(groups, 2);  // the colour presets and the icons
 }
 
 // Every control lies inside its frame, and every frame inside the client area.
@@ -89,15 +117,15 @@ TEST(LayoutTableTest, ChildrenLieInsideTheirFramesAndFramesInsideTheWindow) {
         const ControlSpec* frame = findSpec(window.table, row.frameId);
         ASSERT_NE(frame, nullptr);
         EXPECT_TRUE(frame->kind == Kind::Frame || frame->kind == Kind::EtchedFrame);
-        width = frame->width;
-        height = frame->height;
+        width = frame->rect.width;
+        height = frame->rect.height;
       } else {
         EXPECT_TRUE(row.kind == Kind::Frame || row.kind == Kind::EtchedFrame);
       }
-      EXPECT_GE(row.left, 0);
-      EXPECT_GE(row.top, 0);
-      EXPECT_LE(row.left + row.width, width);
-      EXPECT_LE(row.top + row.height, height);
+      EXPECT_GE(row.rect.left, 0);
+      EXPECT_GE(row.rect.top, 0);
+      EXPECT_LE(row.rect.left + row.rect.width, width);
+      EXPECT_LE(row.rect.top + row.rect.height, height);
     }
   }
 }

@@ -1,6 +1,8 @@
 // The commands of the main window, each run the same way by its button, menu item and shortcut.
 #include "main_window.h"
 
+#include "wide_text.h"
+
 namespace zozi::ui {
 
 namespace {

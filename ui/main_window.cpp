@@ -3,7 +3,7 @@
 #include <array>
 
 #include "resource.h"
-#include "window_util.h"
+#include "wide_text.h"
 
 namespace zozi::ui {
 

@@ -4,7 +4,7 @@
 #include <cwchar>
 
 #include "handles.h"
-#include "window_util.h"
+#include "wide_text.h"
 
 namespace zozi::ui {
 

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "scale.h"
+
 namespace zozi::ui {
 
 WindowCore::~WindowCore() {

@@ -20,7 +20,7 @@
 #include <span>
 
 #include "layout.h"
-#include "window_util.h"
+#include "window_making.h"
 
 namespace zozi::ui {
 

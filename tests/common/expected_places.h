@@ -22,12 +22,8 @@ inline int fontHeightFor(int centipoints, UINT dpi) {
 
 // The one place that reads a row's place: its rectangle in twips and the frame it sits in
 // (0: the window itself).
-struct TwipRect {
-  int left, top, width, height;
-};
-inline TwipRect twipsOf(const ui::ControlSpec& row) {
-  return {row.left, row.top, row.width, row.height};
-}
+using ui::TwipRect;
+inline TwipRect twipsOf(const ui::ControlSpec& row) { return row.rect; }
 inline int frameOf(const ui::ControlSpec& row) { return row.frameId; }
 
 // A control's rectangle in its window's client pixels: inside a frame it is offset by the

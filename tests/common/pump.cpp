@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "message_loop.h"
-#include "window_util.h"
+#include "wide_text.h"
 
 namespace zozi::test {
 

@@ -13,6 +13,7 @@
 
 #include "controls.h"
 #include "expected_places.h"
+#include "scale.h"
 #include "window_test.h"
 
 namespace zozi::test {

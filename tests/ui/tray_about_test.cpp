@@ -14,8 +14,8 @@
 #include "bystander.h"
 #include "controls.h"
 #include "expected_places.h"
+#include "scale.h"
 #include "window_test.h"
-#include "window_util.h"
 
 namespace zozi::test {
 namespace {

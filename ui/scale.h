@@ -1,41 +1,15 @@
-// Small helpers shared by the two windows.
+// The screen's scale and where the windows go on it: the scale a window is at, and a window's
+// frame sized so that its client area is exact in twips at that scale, on the work area.
 #pragma once
 
 #include <windows.h>
 
-#include <span>
-#include <string>
-
-#include "handles.h"
 #include "layout.h"
 
 namespace zozi::ui {
 
 // The window's scale in dots per inch (96 where the system cannot tell per window).
 UINT windowDpi(HWND hwnd);
-
-// Registers a window class of the program (once): arrow cursor, dialog-coloured background.
-bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
-
-// Calibri at a size in hundredths of a point, Central European character set.
-HFONT createCalibri(int centipoints, int weight, UINT dpi);
-
-// The fonts of a window's controls at one scale, one per role that its table uses.
-class ControlFonts {
- public:
-  ControlFonts() = default;
-  ControlFonts(std::span<const ControlSpec> table, UINT dpi);
-  HFONT forRole(FontRole role) const { return fonts_[static_cast<std::size_t>(role)].get(); }
-
- private:
-  OwnedFont fonts_[4];
-};
-
-// Creates the table's controls as children of the window, in table order, each in its place at
-// the scale, with its font and its starting check: no second pass over them before the window is
-// shown. made, if not empty, receives each control's handle at its row's position.
-void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table, UINT dpi,
-                    const ControlFonts& fonts, std::span<HWND> made = {});
 
 // The screen's scale, for a window about to be made on the primary monitor (96 where the system
 // cannot tell).
@@ -60,10 +34,5 @@ RECT centredOn(const RECT& work, int outerWidth, int outerHeight);
 // After a change of scale: the window at the system's suggested rectangle, its client area made
 // exact, its caption kept on the work area.
 void placeAt(HWND hwnd, TwipSize clientTwips, UINT dpi, const RECT& suggested);
-
-std::wstring windowText(HWND hwnd);
-
-std::wstring widen(const std::string& utf8);
-std::string narrow(const std::wstring& text);
 
 }  // namespace zozi::ui

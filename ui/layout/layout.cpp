@@ -33,17 +33,17 @@ ControlClass controlClass(const ControlSpec& row) {
 }
 
 RECT controlRect(std::span<const ControlSpec> table, const ControlSpec& row, UINT dpi) {
-  int left = row.left;
-  int top = row.top;
+  int left = row.rect.left;
+  int top = row.rect.top;
   if (row.frameId != 0) {
     if (const ControlSpec* frame = findSpec(table, row.frameId)) {
-      left += frame->left;
-      top += frame->top;
+      left += frame->rect.left;
+      top += frame->rect.top;
     }
   }
   // Edges are converted, not sizes, so neighbours that touch in twips touch in pixels.
   return RECT{twipsToPixels(left, dpi), twipsToPixels(top, dpi),
-              twipsToPixels(left + row.width, dpi), twipsToPixels(top + row.height, dpi)};
+              twipsToPixels(left + row.rect.width, dpi), twipsToPixels(top + row.rect.height, dpi)};
 }
 
 }  // namespace zozi::ui

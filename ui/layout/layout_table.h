@@ -1,6 +1,6 @@
-// The windows' controls and the main window's menu and shortcut keys as plain data: name, kind,
-// frame, caption, tooltip, position in twips and tab index. The windows create their controls
-// from these tables, in table order; nothing here depends on the window system.
+// The windows' controls and the main window's menu and shortcut keys as plain data. The windows
+// create their controls from these tables in table order, which is also the order Tab moves in;
+// nothing here depends on the window system.
 #pragma once
 
 #include <array>
@@ -13,23 +13,35 @@ namespace zozi::ui {
 enum class Kind { Frame, EtchedFrame, Edit, MultiEdit, Check, Radio, Button, Label };
 enum class FontRole { Window, Frame, Title, Small };
 
+// Labels whose text takes the system's colour.
+inline constexpr std::uint32_t kSystemTextColor = 0xFFFFFFFFu;
+
+// A place in twips: the top left corner, relative to the frame or to the client area, and the
+// size.
+struct TwipRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+// One control. A row names its id, name, kind and place; every other field has the value most
+// controls take, so a row says only what sets the control apart.
 struct ControlSpec {
   int id;
   const wchar_t* name;
   Kind kind;
-  int frameId;  // 0: placed on the window itself (the frames)
-  const wchar_t* text;
-  const wchar_t* tooltip;        // nullptr: none
-  int left, top, width, height;  // twips; relative to the frame, or to the client area
-  int tabIndex;
-  FontRole font;
-  bool startsGroup;         // first option of an option group
-  bool checked;             // check boxes and options: the value the window starts with
-  std::uint32_t textColor;  // labels only, as 0x00bbggrr; kSystemTextColor: the system's
+  int frameId = 0;  // 0: placed on the window itself (the frames)
+  TwipRect rect;
+  const wchar_t* text = L"";
+  const wchar_t* tooltip = nullptr;  // nullptr: none
+  FontRole font = FontRole::Window;
+  bool startsGroup = false;  // first option of an option group
+  // Options only: the one its group starts with. Check boxes start as the records behind them
+  // say, which the window shows once it is made.
+  bool checked = false;
+  std::uint32_t textColor = kSystemTextColor;  // labels only, as 0x00bbggrr
 };
-
-// Labels whose text takes the system's colour.
-inline constexpr std::uint32_t kSystemTextColor = 0xFFFFFFFFu;
 
 struct TwipSize {
   int cx;

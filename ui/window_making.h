@@ -1,0 +1,38 @@
+// Making the program's windows: their window class, the fonts of their controls and the controls
+// themselves, from a window's table.
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+
+#include "handles.h"
+#include "layout.h"
+
+namespace zozi::ui {
+
+// Registers a window class of the program (once): arrow cursor, dialog-coloured background.
+bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
+
+// Calibri at a size in hundredths of a point, Central European character set.
+HFONT createCalibri(int centipoints, int weight, UINT dpi);
+
+// The fonts of a window's controls at one scale, one per role that its table uses.
+class ControlFonts {
+ public:
+  ControlFonts() = default;
+  ControlFonts(std::span<const ControlSpec> table, UINT dpi);
+  HFONT forRole(FontRole role) const { return fonts_[static_cast<std::size_t>(role)].get(); }
+
+ private:
+  OwnedFont fonts_[4];
+};
+
+// Creates the table's controls as children of the window, in table order, each in its place at
+// the scale, with its font and, for an option that starts its group selected, its check: no
+// second pass over them before the window is shown. made, if not empty, receives each control's
+// handle at its row's position.
+void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table, UINT dpi,
+                    const ControlFonts& fonts, std::span<HWND> made = {});
+
+}  // namespace zozi::ui
