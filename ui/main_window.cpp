@@ -96,15 +96,13 @@ bool MainWindow::onCreate() {
 }
 
 HACCEL MainWindow::createAccelerators() {
-  std::array<ACCEL, 8> keys{};
-  int count = 0;
-  for (const ShortcutSpec& key : mainShortcuts()) {
-    if (count == static_cast<int>(keys.size())) return nullptr;
-    keys[static_cast<std::size_t>(count++)] =
-        ACCEL{static_cast<BYTE>(FVIRTKEY | (key.control ? FCONTROL : 0)),
-              static_cast<WORD>(key.virtualKey), static_cast<WORD>(key.command)};
+  std::array<ACCEL, kMainShortcuts.size()> keys{};
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const ShortcutSpec& key = kMainShortcuts[i];
+    keys[i] = ACCEL{static_cast<BYTE>(FVIRTKEY | (key.control ? FCONTROL : 0)),
+                    static_cast<WORD>(key.virtualKey), static_cast<WORD>(key.command)};
   }
-  return CreateAcceleratorTableW(keys.data(), count);
+  return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 }
 
 std::optional<LRESULT> MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

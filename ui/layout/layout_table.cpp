@@ -128,18 +128,12 @@ constexpr std::array<MenuSpec, 11> kMenu = {{
     {MenuRow::Item, kMnuAbout, L"About"},
 }};
 
-constexpr std::array<ShortcutSpec, 3> kShortcuts = {{
-    {kMnuClipboard, 'C', true},
-    {kMnuMinimize, 'M', true},
-    {kMnuHelpContents, kVirtualKeyF1, false},
-}};
-
 }  // namespace
 
 std::span<const ControlSpec> mainControls() { return kMain; }
 std::span<const ControlSpec> aboutControls() { return kAbout; }
 std::span<const MenuSpec> mainMenu() { return kMenu; }
-std::span<const ShortcutSpec> mainShortcuts() { return kShortcuts; }
+std::span<const ShortcutSpec> mainShortcuts() { return kMainShortcuts; }
 
 const ControlSpec* findSpec(std::span<const ControlSpec> table, int id) {
   for (const auto& row : table) {

@@ -135,6 +135,13 @@ struct ShortcutSpec {
   bool control;  // with Ctrl
 };
 
+// In the header, so that the accelerator table is sized from it.
+inline constexpr std::array<ShortcutSpec, 3> kMainShortcuts = {{
+    {kMnuClipboard, 'C', true},
+    {kMnuMinimize, 'M', true},
+    {kMnuHelpContents, kVirtualKeyF1, false},
+}};
+
 std::span<const ControlSpec> mainControls();
 std::span<const ControlSpec> aboutControls();
 std::span<const MenuSpec> mainMenu();
