@@ -75,7 +75,7 @@ TEST_F(ProgramFile, VersionRecordIsUsEnglishUnicodeOneTwentyOne) {
   EXPECT_NE(text.find(L"1.21.0025"), std::wstring::npos);
 }
 
-TEST_F(ProgramFile, IconIsOneTrueColourImageOf128Pixels) {
+TEST_F(ProgramFile, IconIsOneTrueColorImageOf128Pixels) {
   HICON icon = static_cast<HICON>(
       LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, 128, 128, LR_DEFAULTCOLOR));
   ASSERT_NE(icon, nullptr);

@@ -62,12 +62,12 @@ class ClipboardHolder {
 };
 
 // What the window answers when a control asks for its colours, and the text colour it set.
-struct Colours {
+struct Colors {
   HBRUSH brush;
   COLORREF text;
 };
 
-Colours askColours(HWND main, HWND control, UINT message) {
+Colors askColors(HWND main, HWND control, UINT message) {
   HDC dc = CreateCompatibleDC(nullptr);
   const auto brush = reinterpret_cast<HBRUSH>(
       SendMessageW(main, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, OpensInTheLayoutsStartingState) {
   for (int id : kComponentFields) {
     EXPECT_EQ(textOf(item(id)), L"1.0");
     EXPECT_FALSE(IsWindowEnabled(item(id)));
-    EXPECT_EQ(askColours(main(), item(id), WM_CTLCOLORSTATIC).brush,
+    EXPECT_EQ(askColors(main(), item(id), WM_CTLCOLORSTATIC).brush,
               GetSysColorBrush(COLOR_3DLIGHT));
   }
   EXPECT_EQ(textOf(item(kEntryText)), kStartEntry);
@@ -263,16 +263,16 @@ TEST_F(MainWindowTest, ControlsUseCalibriAndFramesTheSmallerSize) {
   }
 }
 
-TEST_F(MainWindowTest, ColourLabelsTooltipsAndTheOutputBoxLookAsLaidOut) {
+TEST_F(MainWindowTest, ColorLabelsTooltipsAndTheOutputBoxLookAsLaidOut) {
   const struct {
     int id;
-    COLORREF colour;
+    COLORREF color;
   } labels[] = {{kColorLabel1, RGB(255, 0, 0)},
                 {kColorLabel2, RGB(0, 128, 0)},
                 {kColorLabel3, RGB(0, 0, 128)},
                 {kColorLabel4, RGB(128, 128, 128)}};
   for (const auto& label : labels) {
-    EXPECT_EQ(askColours(main(), item(label.id), WM_CTLCOLORSTATIC).text, label.colour) << label.id;
+    EXPECT_EQ(askColors(main(), item(label.id), WM_CTLCOLORSTATIC).text, label.color) << label.id;
   }
 
   // The tooltips come with the mouse: a control passes its WM_SETCURSOR to the window first.
@@ -401,7 +401,7 @@ TEST_F(MainWindowTest, TextModePairStaysExclusiveAndDrivesTheStatement) {
   EXPECT_TRUE(shell.boxes.empty());
 }
 
-TEST_F(MainWindowTest, ColourModePairSwitchesFieldsOptionsAndBackgrounds) {
+TEST_F(MainWindowTest, ColorModePairSwitchesFieldsOptionsAndBackgrounds) {
   click(kCheckManual);
   for (int pass = 0; pass < 2; ++pass) {  // the second click lands on the checked box
     EXPECT_TRUE(isChecked(item(kCheckManual)));
@@ -412,7 +412,7 @@ TEST_F(MainWindowTest, ColourModePairSwitchesFieldsOptionsAndBackgrounds) {
     for (int id : kComponentFields) {
       EXPECT_TRUE(IsWindowEnabled(item(id))) << id;
       EXPECT_EQ(textOf(item(id)), L"1.0");
-      EXPECT_EQ(askColours(main(), item(id), WM_CTLCOLOREDIT).brush,
+      EXPECT_EQ(askColors(main(), item(id), WM_CTLCOLOREDIT).brush,
                 GetSysColorBrush(COLOR_WINDOW));
     }
     click(kCheckManual);
@@ -431,9 +431,9 @@ TEST_F(MainWindowTest, ColourModePairSwitchesFieldsOptionsAndBackgrounds) {
     }
     for (int id : kComponentFields) {
       EXPECT_FALSE(IsWindowEnabled(item(id))) << id;
-      EXPECT_EQ(askColours(main(), item(id), WM_CTLCOLORSTATIC).brush,
+      EXPECT_EQ(askColors(main(), item(id), WM_CTLCOLORSTATIC).brush,
                 GetSysColorBrush(COLOR_3DLIGHT));
-      EXPECT_EQ(askColours(main(), item(id), WM_CTLCOLOREDIT).brush,
+      EXPECT_EQ(askColors(main(), item(id), WM_CTLCOLOREDIT).brush,
                 GetSysColorBrush(COLOR_3DLIGHT));
     }
     EXPECT_EQ(textOf(item(kRedText)), L"0.5");
@@ -959,12 +959,12 @@ TEST(NoticeStyleTest, EachNoticeShowsItsButtonsAndIcon) {
 }
 
 // Wine cannot switch high contrast on, so the mode comes through the seam.
-TEST_F(MainWindowTest, HighContrastTakesTheSystemsColoursForLabelsAndDisabledFields) {
+TEST_F(MainWindowTest, HighContrastTakesTheSystemsColorsForLabelsAndDisabledFields) {
   const auto labelText = [&](int id) {
-    return askColours(main(), item(id), WM_CTLCOLORSTATIC).text;
+    return askColors(main(), item(id), WM_CTLCOLORSTATIC).text;
   };
   const auto fieldBrush = [&] {
-    return askColours(main(), item(kRedText), WM_CTLCOLORSTATIC).brush;
+    return askColors(main(), item(kRedText), WM_CTLCOLORSTATIC).brush;
   };
   EXPECT_EQ(labelText(kColorLabel1), RGB(255, 0, 0));
   EXPECT_EQ(fieldBrush(), GetSysColorBrush(COLOR_3DLIGHT));
@@ -981,7 +981,7 @@ TEST_F(MainWindowTest, HighContrastTakesTheSystemsColoursForLabelsAndDisabledFie
   }
   EXPECT_EQ(fieldBrush(), GetSysColorBrush(COLOR_BTNFACE));
   click(kCheckManual);  // an enabled field keeps the window colour
-  EXPECT_EQ(askColours(main(), item(kRedText), WM_CTLCOLOREDIT).brush,
+  EXPECT_EQ(askColors(main(), item(kRedText), WM_CTLCOLOREDIT).brush,
             GetSysColorBrush(COLOR_WINDOW));
   click(kCheckDefault);
 

@@ -99,7 +99,7 @@ class TypedValuesTest : public WindowTest {
   }
 };
 
-TEST_F(TypedValuesTest, TypedColourTextsSurviveEveryOtherControlOfTheForm) {
+TEST_F(TypedValuesTest, TypedColorTextsSurviveEveryOtherControlOfTheForm) {
   step("Standard text", kStandardNew, [&] { click(kStandardText); });
   step("Standard text again", kStandardNew, [&] { click(kStandardText); });
   step("Localized text", kLocalizedNew, [&] { click(kLocalizedText); });
@@ -150,7 +150,7 @@ TEST_F(TypedValuesTest, TypedColourTextsSurviveEveryOtherControlOfTheForm) {
   EXPECT_TRUE(IsWindowEnabled(item(kRedText)));
 }
 
-TEST_F(TypedValuesTest, TypedColourTextsSurviveCommandsAboutTrayAndScaleChange) {
+TEST_F(TypedValuesTest, TypedColorTextsSurviveCommandsAboutTrayAndScaleChange) {
   step("Proceed by button", kLocalizedNew, [&] { proceed(); });
   step("Proceed by menu", kLocalizedNew, [&] { command(kMnuProceed); });
   step("Clipboard by button", kLocalizedNew, [&] {
