@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the release from a clean build folder and writes it to dist/: the program, the help
+# file, the zip, the .msi and SHA256SUMS. The same commit gives the same bytes on any Debian 12
+# machine with the packages scripts/setup.sh installs, whatever the folder, the time, the time
+# zone, the locale or the umask: every date is the commit's (SOURCE_DATE_EPOCH), and no build
+# path reaches an artefact. Uncommitted changes are built too, but then the release is not the
+# commit's, and the script says so.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+
+SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C
+umask 022
+if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
+  echo "warning: uncommitted changes: this release is not the one commit $(git rev-parse --short HEAD) gives" >&2
+fi
+
+build=build/release
+rm -rf "$build" dist
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+  -DZOZI_TESTS=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)" --target CorvelEditorZozi help_file
+(cd "$build" && cpack -B "$PWD/packages" >/dev/null)
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+mkdir dist
+cp "$build/ui/CorvelEditorZozi.exe" "$build/docs/help/Corvel_Editor_Zazo_Help.chm" \
+  "$build/packages/CorvelEditorZozi-$version-win64.zip" "$build/packages/CorvelEditorZozi-$version-x64.msi" dist/
+(cd dist && sha256sum -- * >SHA256SUMS)
+echo "Corvel Editor Zozi $version, commit $(git rev-parse --short HEAD), in dist/:"
+cat dist/SHA256SUMS
