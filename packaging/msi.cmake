@@ -21,11 +21,19 @@ set(namespace 6F3E2C59-6A1B-4C52-9E0B-4C1D2A8F7E31)  # this project's; never cha
 string(UUID product_code NAMESPACE ${namespace} NAME "product ${content}" TYPE SHA1 UPPER)
 string(UUID package_code NAMESPACE ${namespace} NAME "package ${content}" TYPE SHA1 UPPER)
 
+# wixl dates the summary with the time it runs at: faketime makes that the sources' date
+# (SOURCE_DATE_EPOCH; without it, the time now). Without faketime the date is left as it is.
+string(TIMESTAMP date "%Y-%m-%d %H:%M:%S" UTC)
+set(at_date)
+if(CPACK_ZOZI_FAKETIME)
+  set(at_date ${CMAKE_COMMAND} -E env TZ=UTC "${CPACK_ZOZI_FAKETIME}" -f "${date}")
+endif()
+
 # wixl 0.101 finds sources only by names relative to the folder it runs in.
 file(RELATIVE_PATH icon "${staged}" "${CPACK_ZOZI_ICON}")
 file(REMOVE "${msi}")
 execute_process(
-  COMMAND "${CPACK_ZOZI_WIXL}" --arch x64
+  COMMAND ${at_date} "${CPACK_ZOZI_WIXL}" --arch x64
           -D "Version=${CPACK_ZOZI_MSI_VERSION}" -D "ProductCode={${product_code}}"
           -D SourceDir=. -D "IconFile=${icon}"
           -o "${msi}" "${CPACK_ZOZI_WXS}"
@@ -36,9 +44,8 @@ execute_process(
 if(NOT result EQUAL 0 OR NOT EXISTS "${msi}")
   message(FATAL_ERROR "wixl could not build ${msi}:\n${log}")
 endif()
-# wixl takes no package code and dates the summary now: msibuild writes the package code into
-# the summary, keeping its subject, author and template, and faketime makes "now" the sources'
-# date (SOURCE_DATE_EPOCH, or the build's if unset; without faketime, the time it runs at).
+# wixl takes no package code and makes a random one: msibuild writes ours into the summary,
+# keeping its subject, author, template and dates.
 execute_process(COMMAND "${CPACK_ZOZI_MSIINFO}" suminfo "${msi}" OUTPUT_VARIABLE summary
                 COMMAND_ERROR_IS_FATAL ANY)
 foreach(field Subject Author Template)
@@ -47,13 +54,8 @@ foreach(field Subject Author Template)
   endif()
   set(${field} "${CMAKE_MATCH_2}")
 endforeach()
-string(TIMESTAMP date "%Y-%m-%d %H:%M:%S" UTC)
-set(at_date)
-if(CPACK_ZOZI_FAKETIME)
-  set(at_date "${CPACK_ZOZI_FAKETIME}" -f "${date}")
-endif()
 execute_process(
-  COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${at_date} "${CPACK_ZOZI_MSIBUILD}" "${msi}" -s "${Subject}" "${Author}" "${Template}" "{${package_code}}"
+  COMMAND "${CPACK_ZOZI_MSIBUILD}" "${msi}" -s "${Subject}" "${Author}" "${Template}" "{${package_code}}"
   RESULT_VARIABLE result OUTPUT_VARIABLE log ERROR_VARIABLE log)
 execute_process(COMMAND "${CPACK_ZOZI_MSIINFO}" suminfo "${msi}" OUTPUT_VARIABLE summary)
 if(NOT result EQUAL 0 OR NOT summary MATCHES "Revision number \\(UUID\\): {${package_code}}")
