@@ -49,4 +49,7 @@ ctest --preset windows -j1 || status=1
 zozi_stop_all
 trap - EXIT
 
+echo "== Reproducible release (two builds of the committed HEAD)"
+bash tests/release_repro_test.sh || status=1
+
 exit $status

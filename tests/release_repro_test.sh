@@ -17,6 +17,9 @@ build() { # folder, time zone, umask
 }
 
 echo "release of $(git -C "$repo" rev-parse --short HEAD), built twice"
+if [ -n "$(git -C "$repo" status --porcelain --untracked-files=no)" ]; then
+  echo "note: the uncommitted changes in $repo are not part of this test"
+fi
 build "$work/a" UTC 022
 sleep 1
 build "$work/second-clone-at-a-longer-path" Pacific/Kiritimati 077
