@@ -55,7 +55,8 @@ foreach(field Subject Author Template)
   set(${field} "${CMAKE_MATCH_2}")
 endforeach()
 execute_process(
-  COMMAND "${CPACK_ZOZI_MSIBUILD}" "${msi}" -s "${Subject}" "${Author}" "${Template}" "{${package_code}}"
+  COMMAND "${CPACK_ZOZI_MSIBUILD}" "${msi}"
+          -s "${Subject}" "${Author}" "${Template}" "{${package_code}}"
   RESULT_VARIABLE result OUTPUT_VARIABLE log ERROR_VARIABLE log)
 execute_process(COMMAND "${CPACK_ZOZI_MSIINFO}" suminfo "${msi}" OUTPUT_VARIABLE summary)
 if(NOT result EQUAL 0 OR NOT summary MATCHES "Revision number \\(UUID\\): {${package_code}}")

@@ -13,7 +13,7 @@ SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
 export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C
 umask 022
 if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
-  echo "warning: uncommitted changes: this release is not the one commit $(git rev-parse --short HEAD) gives" >&2
+  echo "warning: uncommitted changes: this is not the release of $(git rev-parse --short HEAD)" >&2
 fi
 
 build=build/release
@@ -24,10 +24,20 @@ cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUIL
 cmake --build "$build" -j"$(nproc)"
 (cd "$build" && cpack -B "$PWD/packages" >/dev/null)
 
+# The version's one home is project(): the file names, the version record and the .msi agree.
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+IFS=. read -r major minor patch <<<"$version"
+msi_version="$major.$minor.$((10#$patch))"
+fail() { echo "release: $*" >&2; exit 1; }
+grep -q "^## \[$version\] - " CHANGELOG.md || fail "CHANGELOG.md has no entry for $version"
+strings -el "$build/ui/CorvelEditorZozi.exe" | grep -x "$version" >/dev/null ||
+  fail "the program's version record does not say $version"
+msi="$build/packages/CorvelEditorZozi-$version-x64.msi"
+msiinfo export "$msi" Property | tr -d '\r' | grep -x "ProductVersion.$msi_version" >/dev/null ||
+  fail "the .msi's version is not $msi_version"
 mkdir dist
 cp "$build/ui/CorvelEditorZozi.exe" "$build/docs/help/Corvel_Editor_Zazo_Help.chm" \
-  "$build/packages/CorvelEditorZozi-$version-win64.zip" "$build/packages/CorvelEditorZozi-$version-x64.msi" dist/
+  "$build/packages/CorvelEditorZozi-$version-win64.zip" "$msi" dist/
 (cd dist && sha256sum -- * >SHA256SUMS)
 echo "Corvel Editor Zozi $version, commit $(git rev-parse --short HEAD), in dist/:"
 cat dist/SHA256SUMS

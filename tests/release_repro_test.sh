@@ -43,5 +43,8 @@ for file in $(ls "$one"); do
   fi
 done
 [ "$(ls "$one" | wc -l)" = 5 ] || { echo "FAIL: expected five files in dist/"; status=1; }
-(cd "$one" && sha256sum --quiet -c SHA256SUMS) || { echo "FAIL: SHA256SUMS does not match"; status=1; }
+(cd "$one" && sha256sum --quiet -c SHA256SUMS) || {
+  echo "FAIL: SHA256SUMS does not match"
+  status=1
+}
 exit $status
