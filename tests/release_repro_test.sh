@@ -35,10 +35,11 @@ for file in $(ls "$one"); do
   [ -f "$two/$file" ] || continue
   if difference=$(cmp "$one/$file" "$two/$file" 2>&1); then
     echo "same: $file"
+  elif byte=$(sed -n 's/.* differ: byte \([0-9]*\),.*/\1/p' <<<"$difference") && [ -n "$byte" ]; then
+    echo "FAIL: $file differs, first at offset $((byte - 1))" # cmp counts from 1
+    status=1
   else
-    # cmp counts bytes from 1; the offset is from 0.
-    byte=$(sed -n 's/.* differ: byte \([0-9]*\),.*/\1/p' <<<"$difference")
-    echo "FAIL: $file differs${byte:+ first at offset $((byte - 1))} ($difference)"
+    echo "FAIL: $file differs: $difference"
     status=1
   fi
 done
@@ -47,4 +48,8 @@ done
   echo "FAIL: SHA256SUMS does not match"
   status=1
 }
+if [ $status != 0 ]; then
+  trap - EXIT
+  echo "The two releases are kept in $one and $two."
+fi
 exit $status
