@@ -38,15 +38,6 @@ fi
 rm -rf "$fuzz_corpus"
 
 echo "== Windows, under Wine"
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j"$jobs"
-trap zozi_stop_all EXIT
-zozi_start_display
-zozi_use_prefix 96
-zozi_start_wine
-# The Windows tests share one display and one clipboard: one at a time.
-ctest --preset windows -j1 || status=1
-zozi_stop_all
-trap - EXIT
+bash scripts/wine-ctest.sh || status=1
 
 exit $status
