@@ -48,6 +48,7 @@ endif()
 # keeping its subject, author, template and dates.
 execute_process(COMMAND "${CPACK_ZOZI_MSIINFO}" suminfo "${msi}" OUTPUT_VARIABLE summary
                 COMMAND_ERROR_IS_FATAL ANY)
+string(REPLACE "\r" "" summary "${summary}")
 foreach(field Subject Author Template)
   if(NOT summary MATCHES "(^|\n)${field}: ([^\n]*)")
     message(FATAL_ERROR "no ${field} in the summary of ${msi}:\n${summary}")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds everything and runs every test: actionlint on the CI workflows,
 # the core natively, the core under AddressSanitizer + UndefinedBehaviorSanitizer, the fuzzer,
-# then the core, the windows and the program under Wine on a virtual display.
+# then the core, the windows and the program under Wine on a virtual display; last, the release
+# built twice and compared.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
