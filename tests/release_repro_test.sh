@@ -48,6 +48,29 @@ done
   echo "FAIL: SHA256SUMS does not match"
   status=1
 }
+# The .msi's codes follow its version and its content: the same package again with another
+# version, or with another help file, has another product code and another package code.
+codes() { # MSI -> "PRODUCT-CODE PACKAGE-CODE"
+  echo "$(msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p')" \
+    "$(msiinfo suminfo "$1" | sed -n 's/^Revision number (UUID): //p')"
+}
+released=$(codes "$one"/*.msi)
+release_build="$work/a/build/release"
+(cd "$release_build" && cpack -D CPACK_ZOZI_MSI_VERSION=1.21.9999 -B "$work/other-version" >/dev/null)
+echo "another page" >>"$release_build/docs/help/Corvel_Editor_Zazo_Help.chm"
+(cd "$release_build" && cpack -B "$work/other-content" >/dev/null)
+for other in other-version other-content; do
+  read -r product package <<<"$(codes "$work/$other"/*.msi)"
+  read -r released_product released_package <<<"$released"
+  if [ -z "$product" ] || [ "$product" = "$released_product" ] || [ "$package" = "$released_package" ]; then
+    echo "FAIL: the .msi with $other has product code $product and package code $package;" \
+      "the release has $released_product and $released_package"
+    status=1
+  else
+    echo "new codes: .msi with $other"
+  fi
+done
+
 if [ $status != 0 ]; then
   trap - EXIT
   echo "The two releases are kept in $one and $two."
