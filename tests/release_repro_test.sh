@@ -35,7 +35,7 @@ for file in $(ls "$one"); do
   [ -f "$two/$file" ] || continue
   if difference=$(cmp "$one/$file" "$two/$file" 2>&1); then
     echo "same: $file"
-  elif byte=$(sed -n 's/.* differ: byte \([0-9]*\),.*/\1/p' <<<"$difference") && [ -n "$byte" ]; then
+  elif byte=$(sed -n 's/.* differ: byte \([0-9]*\),.*/\1/p' <<<"$difference") && [ "$byte" ]; then
     echo "FAIL: $file differs, first at offset $((byte - 1))" # cmp counts from 1
     status=1
   else
@@ -56,13 +56,14 @@ codes() { # MSI -> "PRODUCT-CODE PACKAGE-CODE"
 }
 released=$(codes "$one"/*.msi)
 release_build="$work/a/build/release"
-(cd "$release_build" && cpack -D CPACK_ZOZI_MSI_VERSION=1.21.9999 -B "$work/other-version" >/dev/null)
+(cd "$release_build" && cpack -D CPACK_ZOZI_MSI_VERSION=1.21.9999 -B "$work/other-version") >/dev/null
 echo "another page" >>"$release_build/docs/help/Corvel_Editor_Zazo_Help.chm"
-(cd "$release_build" && cpack -B "$work/other-content" >/dev/null)
+(cd "$release_build" && cpack -B "$work/other-content") >/dev/null
 for other in other-version other-content; do
   read -r product package <<<"$(codes "$work/$other"/*.msi)"
   read -r released_product released_package <<<"$released"
-  if [ -z "$product" ] || [ "$product" = "$released_product" ] || [ "$package" = "$released_package" ]; then
+  if [ -z "$product" ] || [ "$product" = "$released_product" ] ||
+    [ "$package" = "$released_package" ]; then
     echo "FAIL: the .msi with $other has product code $product and package code $package;" \
       "the release has $released_product and $released_package"
     status=1
