@@ -9,15 +9,19 @@ set -euo pipefail
 repo=$(cd "${1:-$(dirname "$0")/..}" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Git on the repository even when another user owns it (a CI container's checkout).
+git config -f "$work/gitconfig" --add safe.directory "$repo"
+git config -f "$work/gitconfig" --add safe.directory "$repo/.git"
+repo_git() { GIT_CONFIG_GLOBAL="$work/gitconfig" git "$@"; }
 
 build() { # folder, time zone, umask
-  git clone -q "$repo" "$1"
+  repo_git clone -q "$repo" "$1"
   (cd "$1" && umask "$3" && TZ="$2" bash scripts/release.sh >"$1.log" 2>&1) ||
     { tail -n 30 "$1.log"; echo "FAIL: the release in $1 failed"; exit 1; }
 }
 
-echo "release of $(git -C "$repo" rev-parse --short HEAD), built twice"
-if [ -n "$(git -C "$repo" status --porcelain --untracked-files=no)" ]; then
+echo "release of $(repo_git -C "$repo" rev-parse --short HEAD), built twice"
+if [ -n "$(repo_git -C "$repo" status --porcelain --untracked-files=no)" ]; then
   echo "note: the uncommitted changes in $repo are not part of this test"
 fi
 build "$work/a" UTC 022
