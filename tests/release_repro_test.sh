@@ -2,31 +2,39 @@
 # The release is the same bytes wherever and whenever it is built: builds the committed HEAD (not
 # the working tree's uncommitted changes) twice with scripts/release.sh, from two clones at paths
 # of different lengths, at least a second apart, in different time zones and with different
-# umasks, and compares every file of the two dist/ folders. A difference fails it, naming the
-# file and the first differing byte's offset.
+# umasks, and (when run as root) by another user, and compares every file of the two dist/
+# folders. A difference fails it, naming the file and the first differing byte's offset.
 #   release_repro_test.sh [REPOSITORY]   (default: the one this script is in)
 set -euo pipefail
 repo=$(cd "${1:-$(dirname "$0")/..}" && pwd)
 work=$(mktemp -d)
+chmod 755 "$work"
 trap 'rm -rf "$work"' EXIT
 # Git on the repository even when another user owns it (a CI container's checkout).
 git config -f "$work/gitconfig" --add safe.directory "$repo"
 git config -f "$work/gitconfig" --add safe.directory "$repo/.git"
 repo_git() { GIT_CONFIG_GLOBAL="$work/gitconfig" git "$@"; }
 
-build() { # folder, time zone, umask
+build() { # folder, time zone, umask, user
+  local as=()
   repo_git clone -q "$repo" "$1"
-  (cd "$1" && umask "$3" && TZ="$2" bash scripts/release.sh >"$1.log" 2>&1) ||
+  if [ "$4" != "$(id -un)" ]; then
+    chown -R "$4" "$1"
+    as=(setpriv --reuid="$4" --regid="$(id -g "$4")" --clear-groups env HOME="$1")
+  fi
+  (cd "$1" && umask "$3" && TZ="$2" "${as[@]}" bash scripts/release.sh >"$1.log" 2>&1) ||
     { tail -n 30 "$1.log"; echo "FAIL: the release in $1 failed"; exit 1; }
 }
+other_user=$(id -un)
+if [ "$(id -u)" = 0 ]; then other_user=nobody; fi
 
-echo "release of $(repo_git -C "$repo" rev-parse --short HEAD), built twice"
+echo "release of $(repo_git -C "$repo" rev-parse --short HEAD), built twice, by $(id -un) and $other_user"
 if [ -n "$(repo_git -C "$repo" status --porcelain --untracked-files=no)" ]; then
   echo "note: the uncommitted changes in $repo are not part of this test"
 fi
-build "$work/a" UTC 022
+build "$work/a" UTC 022 "$(id -un)"
 sleep 1
-build "$work/second-clone-at-a-longer-path" Pacific/Kiritimati 077
+build "$work/second-clone-at-a-longer-path" Pacific/Kiritimati 077 "$other_user"
 one="$work/a/dist" two="$work/second-clone-at-a-longer-path/dist"
 
 status=0
