@@ -8,12 +8,34 @@ foreach(file CorvelEditorZozi.exe Corvel_Editor_Zazo_Help.chm)
   endif()
 endforeach()
 
+# The product code and the package code come from the version and everything the package is
+# made of, so that the same sources give the same package, and a new version or any other
+# content gets new codes, as Windows Installer requires. (wixl would make new random ones.)
+set(content "${CPACK_ZOZI_MSI_VERSION}")
+foreach(file "${CPACK_ZOZI_WXS}" "${CPACK_ZOZI_ICON}" "${staged}/CorvelEditorZozi.exe"
+             "${staged}/Corvel_Editor_Zazo_Help.chm")
+  file(SHA256 "${file}" hash)
+  string(APPEND content " ${hash}")
+endforeach()
+set(namespace 6F3E2C59-6A1B-4C52-9E0B-4C1D2A8F7E31)  # this project's; never change it
+string(UUID product_code NAMESPACE ${namespace} NAME "product ${content}" TYPE SHA1 UPPER)
+string(UUID package_code NAMESPACE ${namespace} NAME "package ${content}" TYPE SHA1 UPPER)
+
+# wixl dates the summary with the time it runs at: faketime makes that the sources' date
+# (SOURCE_DATE_EPOCH; without it, the time now). Without faketime the date is left as it is.
+string(TIMESTAMP date "%Y-%m-%d %H:%M:%S" UTC)
+set(at_date)
+if(CPACK_ZOZI_FAKETIME)
+  set(at_date ${CMAKE_COMMAND} -E env TZ=UTC "${CPACK_ZOZI_FAKETIME}" -f "${date}")
+endif()
+
 # wixl 0.101 finds sources only by names relative to the folder it runs in.
 file(RELATIVE_PATH icon "${staged}" "${CPACK_ZOZI_ICON}")
 file(REMOVE "${msi}")
 execute_process(
-  COMMAND "${CPACK_ZOZI_WIXL}" --arch x64
-          -D "Version=${CPACK_ZOZI_MSI_VERSION}" -D SourceDir=. -D "IconFile=${icon}"
+  COMMAND ${at_date} "${CPACK_ZOZI_WIXL}" --arch x64
+          -D "Version=${CPACK_ZOZI_MSI_VERSION}" -D "ProductCode={${product_code}}"
+          -D SourceDir=. -D "IconFile=${icon}"
           -o "${msi}" "${CPACK_ZOZI_WXS}"
   WORKING_DIRECTORY "${staged}"
   RESULT_VARIABLE result
@@ -21,5 +43,24 @@ execute_process(
   ERROR_VARIABLE log)
 if(NOT result EQUAL 0 OR NOT EXISTS "${msi}")
   message(FATAL_ERROR "wixl could not build ${msi}:\n${log}")
+endif()
+# wixl takes no package code and makes a random one: msibuild writes ours into the summary,
+# keeping its subject, author, template and dates.
+execute_process(COMMAND "${CPACK_ZOZI_MSIINFO}" suminfo "${msi}" OUTPUT_VARIABLE summary
+                COMMAND_ERROR_IS_FATAL ANY)
+string(REPLACE "\r" "" summary "${summary}")
+foreach(field Subject Author Template)
+  if(NOT summary MATCHES "(^|\n)${field}: ([^\n]*)")
+    message(FATAL_ERROR "no ${field} in the summary of ${msi}:\n${summary}")
+  endif()
+  set(${field} "${CMAKE_MATCH_2}")
+endforeach()
+execute_process(
+  COMMAND "${CPACK_ZOZI_MSIBUILD}" "${msi}"
+          -s "${Subject}" "${Author}" "${Template}" "{${package_code}}"
+  RESULT_VARIABLE result OUTPUT_VARIABLE log ERROR_VARIABLE log)
+execute_process(COMMAND "${CPACK_ZOZI_MSIINFO}" suminfo "${msi}" OUTPUT_VARIABLE summary)
+if(NOT result EQUAL 0 OR NOT summary MATCHES "Revision number \\(UUID\\): {${package_code}}")
+  message(FATAL_ERROR "msibuild could not set the package code of ${msi}:\n${log}\n${summary}")
 endif()
 message(STATUS "package: ${msi} generated.")

@@ -7,15 +7,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-
-# A Wine prefix of its own, so that stopping Wine here ends nobody else's runs.
-export ZOZI_PREFIX_BASE="$PWD/build/wine/requests-prefix"
-export WINEPREFIX="$ZOZI_PREFIX_BASE"
-source scripts/wine-env.sh
+source scripts/common.sh
 zozi_build_bench_windows
-trap zozi_stop_all EXIT
-zozi_start_display
-zozi_use_prefix 96
+zozi_bench_display requests-prefix
 
 # Wine's server, writing every request it serves.
 log="$PWD/build/wine/requests.log"

@@ -37,13 +37,7 @@ else
   pinned="on all processors"
 fi
 
-# A Wine prefix of its own, so that stopping Wine here ends nobody else's runs.
-export ZOZI_PREFIX_BASE="$PWD/build/wine/bench-prefix"
-export WINEPREFIX="$ZOZI_PREFIX_BASE"
-source scripts/wine-env.sh
-trap zozi_stop_all EXIT
-zozi_start_display
-zozi_use_prefix 96
+zozi_bench_display bench-prefix
 zozi_start_wine
 
 echo

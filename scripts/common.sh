@@ -20,3 +20,24 @@ zozi_build_bench_windows() {
     -DZOZI_TESTS=OFF >/dev/null
   cmake --build "$ZOZI_ROOT/build/bench-windows" -j"$(nproc)" --target CorvelEditorZozi floor launcher
 }
+
+# The program and the window probe, built with the windows preset (run.sh, screenshots.sh); their
+# paths in ZOZI_EXE and ZOZI_PROBE.
+zozi_build_program_windows() {
+  (cd "$ZOZI_ROOT" && cmake --preset windows >/dev/null &&
+    cmake --build --preset windows -j"$(nproc)" --target CorvelEditorZozi window_probe) || return 1
+  ZOZI_EXE="$ZOZI_ROOT/build/windows/ui/CorvelEditorZozi.exe"
+  ZOZI_PROBE="$ZOZI_ROOT/build/windows/tests/window_probe.exe"
+}
+
+# For the benchmarks (bench.sh, bench-requests.sh): a virtual display and a Wine prefix of the
+# command's own, build/wine/NAME at 96 dpi, so that stopping Wine there ends nobody else's runs.
+# Both stop when the command exits.
+zozi_bench_display() {  # NAME
+  export ZOZI_PREFIX_BASE="$ZOZI_ROOT/build/wine/$1"
+  export WINEPREFIX="$ZOZI_PREFIX_BASE"
+  source "$ZOZI_ROOT/scripts/wine-env.sh"
+  trap zozi_stop_all EXIT
+  zozi_start_display
+  zozi_use_prefix 96
+}

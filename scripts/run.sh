@@ -6,29 +6,23 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 source scripts/wine-env.sh
-
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j"$(nproc)" --target CorvelEditorZozi window_probe
-exe="$ZOZI_ROOT/build/windows/ui/CorvelEditorZozi.exe"
+zozi_build_program_windows
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 && [ "${ZOZI_HEADLESS:-0}" != 1 ]; then
   zozi_use_prefix "${ZOZI_DPI:-96}"
-  exec wine "$exe"
+  exec wine "$ZOZI_EXE"
 fi
 
 trap zozi_stop_all EXIT
 zozi_start_display
 zozi_use_prefix "${ZOZI_DPI:-96}"
 zozi_start_wine
-wine "$exe" >/dev/null 2>&1 &
+wine "$ZOZI_EXE" >/dev/null 2>&1 &
 app=$!
-# Wait for the window itself: the screenshot helper finds it by its caption and waits until
-# it has been painted.
+# Wait for the window itself: the probe finds it by its caption and waits until it has been
+# painted.
 shot="$ZOZI_ROOT/build/screenshot.png"
-geometry=$(wine "$ZOZI_ROOT/build/windows/tests/window_probe.exe" "Corvel Editor Zozi" 2>/dev/null | tr -d '\r' || true)
-if [ -n "$geometry" ]; then
-  import -window root -crop "$geometry" +repage "$shot"
-else
+if ! zozi_shoot_window "$shot" "Corvel Editor Zozi" >/dev/null; then
   echo "The window did not appear; the screenshot shows the whole display." >&2
   import -window root "$shot"
 fi

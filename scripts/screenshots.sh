@@ -4,21 +4,17 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 source scripts/wine-env.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j"$(nproc)" --target CorvelEditorZozi window_probe
-exe="$ZOZI_ROOT/build/windows/ui/CorvelEditorZozi.exe"
-probe="$ZOZI_ROOT/build/windows/tests/window_probe.exe"
+zozi_build_program_windows
 trap zozi_stop_all EXIT
 zozi_start_display
 
 shoot() {  # DPI OUTPUT [COMMAND CAPTION]
-  local dpi="$1" out="$2"
+  local dpi="$1" out="$2" geometry
   shift 2
   zozi_use_prefix "$dpi"
-  wine "$exe" >/dev/null 2>&1 &
-  local geometry
-  geometry=$(wine "$probe" "Corvel Editor Zozi" "$@" | tr -d '\r')
-  import -window root -crop "$geometry" +repage "$out"
+  wine "$ZOZI_EXE" >/dev/null 2>&1 &
+  geometry=$(zozi_shoot_window "$out" "Corvel Editor Zozi" "$@") ||
+    { echo "no window to take $out from" >&2; return 1; }
   echo "$out ($geometry)"
   wineserver -k
 }

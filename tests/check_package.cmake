@@ -1,13 +1,14 @@
 cmake_minimum_required(VERSION 3.20)
-# Makes the release package and checks what it holds.
+# Makes the release package PACKAGE (the zip's file name) of the build BUILD in its configuration
+# CONFIG, and checks what it holds.
 set(out ${BUILD}/package-check)
 file(REMOVE_RECURSE ${out})
-execute_process(COMMAND ${CPACK} -G ZIP -B ${out} WORKING_DIRECTORY ${BUILD}
+execute_process(COMMAND ${CPACK} -G ZIP -C ${CONFIG} -B ${out} WORKING_DIRECTORY ${BUILD}
                 RESULT_VARIABLE result OUTPUT_VARIABLE log ERROR_VARIABLE log)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "cpack failed:\n${log}")
 endif()
-set(zip ${out}/CorvelEditorZozi-1.21.0025-win64.zip)
+set(zip ${out}/${PACKAGE})
 if(NOT EXISTS ${zip})
   message(FATAL_ERROR "no ${zip}:\n${log}")
 endif()

@@ -116,8 +116,11 @@ mkdir -p "$work/files" "$work/newer"
 python3 -m zipfile -e "$work/out/CorvelEditorZozi-1.21.0025-win64.zip" "$work/files"
 cp "$work/files/CorvelEditorZozi.exe" "$work/files/Corvel_Editor_Zazo_Help.chm" "$icon" "$work/newer/"
 echo "help of $newer_version" >>"$work/newer/Corvel_Editor_Zazo_Help.chm"
-(cd "$work/newer" && "$wixl" --arch x64 -D Version=$newer_version -D SourceDir=. \
-  -D "IconFile=$(basename "$icon")" -o "$work/newer.msi" "$wxs") || fail "wixl failed"
+# A new version needs a product code of its own (the release derives it; any new one will do).
+newer_product_code="{$(tr a-f A-F </proc/sys/kernel/random/uuid)}"
+(cd "$work/newer" && "$wixl" --arch x64 -D Version=$newer_version \
+  -D "ProductCode=$newer_product_code" -D SourceDir=. -D "IconFile=$(basename "$icon")" \
+  -o "$work/newer.msi" "$wxs") || fail "wixl failed"
 
 step "a clean start"
 trap cleanup EXIT

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds what is out of date in the Windows build (the windows preset) and
+# runs CTest on it under Wine, on a virtual display and in the project's prefix, with the
+# arguments given. For example, a longer monkey run with another sequence, or the replay of the
+# seed that a failure printed:
+#
+#   ZOZI_MONKEY_ACTIONS=100000 ZOZI_MONKEY_SEED=7 bash scripts/wine-ctest.sh -R monkey
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+source scripts/wine-env.sh
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j"$(nproc)"
+trap zozi_stop_all EXIT
+zozi_start_display
+zozi_use_prefix 96
+zozi_start_wine
+# The Windows tests share one display and one clipboard: one at a time.
+ctest --preset windows -j1 "$@"
