@@ -256,8 +256,13 @@ TEST_F(HostileTest, WindowsScalesTrayAndTooltipsLeakNoHandle) {
   const GuiCounts after = guiCounts();
   std::printf("GDI objects %lu -> %lu, USER objects %lu -> %lu\n", before.gdi, after.gdi,
               before.user, after.user);
-  EXPECT_EQ(after.gdi, before.gdi) << "GDI objects leaked";
-  EXPECT_EQ(after.user, before.user) << "USER objects leaked";
+  // Now and then Wine makes a cache entry of its own during these rounds (two GDI objects and
+  // one USER object, seen once in a few runs, on the code before these paths changed too). What
+  // these paths could leak grows with the rounds: at least ten of a kind over the hundred rounds,
+  // where the second window comes ten times.
+  constexpr DWORD kWineSlack = 3;
+  EXPECT_LE(after.gdi, before.gdi + kWineSlack) << "GDI objects leaked";
+  EXPECT_LE(after.user, before.user + kWineSlack) << "USER objects leaked";
   EXPECT_EQ(window.dpi(), dpi);
   EXPECT_TRUE(IsWindowVisible(main()));
 }
