@@ -24,7 +24,7 @@ TEST(LayoutTableTest, HoldsEveryControlAndMenuRowOnce) {
   EXPECT_EQ(mainControls().size(), 34u);
   EXPECT_EQ(aboutControls().size(), 6u);
   EXPECT_EQ(mainMenu().size(), 11u);  // two menus, six items, three separators
-  EXPECT_EQ(mainShortcuts().size(), 3u);
+  EXPECT_EQ(kMainShortcuts.size(), 3u);
 
   // One id for each control and menu item, and none the dialog manager's IDOK (1) or IDCANCEL
   // (2), which Enter and Escape would otherwise press.
@@ -44,7 +44,7 @@ TEST(LayoutTableTest, HoldsEveryControlAndMenuRowOnce) {
   }
   EXPECT_EQ(items, 6);
   // Each shortcut runs a menu item whose caption names it.
-  for (const auto& key : mainShortcuts()) {
+  for (const auto& key : kMainShortcuts) {
     const MenuSpec* item = nullptr;
     for (const auto& row : mainMenu()) {
       if (row.row == MenuRow::Item && row.id == key.command) item = &row;

@@ -133,7 +133,6 @@ constexpr std::array<MenuSpec, 11> kMenu = {{
 std::span<const ControlSpec> mainControls() { return kMain; }
 std::span<const ControlSpec> aboutControls() { return kAbout; }
 std::span<const MenuSpec> mainMenu() { return kMenu; }
-std::span<const ShortcutSpec> mainShortcuts() { return kMainShortcuts; }
 
 const ControlSpec* findSpec(std::span<const ControlSpec> table, int id) {
   for (const auto& row : table) {

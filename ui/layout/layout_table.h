@@ -135,7 +135,7 @@ struct ShortcutSpec {
   bool control;  // with Ctrl
 };
 
-// In the header, so that the accelerator table is sized from it.
+// The keys that run menu items; in the header, so that the accelerator table is sized from it.
 inline constexpr std::array<ShortcutSpec, 3> kMainShortcuts = {{
     {kMnuClipboard, 'C', true},
     {kMnuMinimize, 'M', true},
@@ -145,7 +145,6 @@ inline constexpr std::array<ShortcutSpec, 3> kMainShortcuts = {{
 std::span<const ControlSpec> mainControls();
 std::span<const ControlSpec> aboutControls();
 std::span<const MenuSpec> mainMenu();
-std::span<const ShortcutSpec> mainShortcuts();
 
 const ControlSpec* findSpec(std::span<const ControlSpec> table, int id);
 
