@@ -1,6 +1,7 @@
 #include "about_window.h"
 
 #include "layout.h"
+#include "resource.h"
 
 namespace zozi::ui {
 
@@ -12,14 +13,15 @@ const WindowDefinition& AboutWindow::definition() {
                                       WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME,
                                       kAboutClient,
                                       aboutControls(),
-                                      kAboutFrame1};
+                                      kAboutFrame1,
+                                      IDI_APP};
   return about;
 }
 
-AboutWindow::AboutWindow(HINSTANCE instance, HWND mainWindow, HICON icon, HICON smallIcon)
-    : TableWindow(instance), main_(mainWindow), icon_(icon), smallIcon_(smallIcon) {}
+AboutWindow::AboutWindow(HINSTANCE instance, HWND mainWindow)
+    : TableWindow(instance), main_(mainWindow) {}
 
-bool AboutWindow::create() { return createWindow(nullptr); }
+bool AboutWindow::create() { return createWindow(nullptr, main_); }
 
 void AboutWindow::show() {
   ShowWindow(hwnd(), SW_SHOW);
@@ -36,9 +38,6 @@ void AboutWindow::close() {
 }
 
 bool AboutWindow::onCreate() {
-  if (icon_) SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  if (smallIcon_)
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
   // The load step: the main window takes no input while this one is open.
   EnableWindow(main_, FALSE);
   return true;

@@ -14,12 +14,12 @@ inline constexpr wchar_t kAboutClassName[] = L"CorvelEditorZoziAbout";
 
 class AboutWindow : public TableWindow<AboutWindow> {
  public:
-  AboutWindow(HINSTANCE instance, HWND mainWindow, HICON icon, HICON smallIcon);
+  AboutWindow(HINSTANCE instance, HWND mainWindow);
   ~AboutWindow() { destroyWindow(); }
 
   // Creates the window and runs its load step, which disables the main window.
   bool create();
-  // Shows it centred on the screen with the focus on Close.
+  // Shows it, centred on the main window's monitor, with the focus on Close.
   void show();
   // Gives the main window back, enabled, then unloads this one.
   void close();
@@ -35,8 +35,6 @@ class AboutWindow : public TableWindow<AboutWindow> {
   void onDestroy();
 
   HWND main_;
-  HICON icon_;
-  HICON smallIcon_;
 };
 
 }  // namespace zozi::ui

@@ -68,7 +68,7 @@ void MainWindow::aboutCommand() {
   // About's load step disables this window, which may take the focus from the controls: saved
   // first, so that Close gives it back where the user left it.
   saveFocus();
-  about_ = std::make_unique<AboutWindow>(instance(), hwnd(), icon_.get(), smallIcon_.get());
+  about_ = std::make_unique<AboutWindow>(instance(), hwnd());
   if (about_->create()) about_->show();
 }
 

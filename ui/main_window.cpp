@@ -20,12 +20,6 @@ int indexOf(const std::array<int, N>& ids, int id) {
   return -1;
 }
 
-HICON loadAppIcon(HINSTANCE instance, int sizeMetric) {
-  const int size = GetSystemMetrics(sizeMetric);
-  return static_cast<HICON>(
-      LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, size, size, 0));
-}
-
 }  // namespace
 
 const WindowDefinition& MainWindow::definition() {
@@ -35,7 +29,8 @@ const WindowDefinition& MainWindow::definition() {
                                      0,
                                      kMainClient,
                                      mainControls(),
-                                     kFrame1};
+                                     kFrame1,
+                                     IDI_APP};
   return main;
 }
 
@@ -43,8 +38,6 @@ MainWindow::MainWindow(HINSTANCE instance, Shell& shell, bool quitOnDestroy)
     : TableWindow(instance), shell_(shell), quitOnDestroy_(quitOnDestroy), tray_(shell) {}
 
 bool MainWindow::create() {
-  icon_.reset(loadAppIcon(instance(), SM_CXICON));
-  smallIcon_.reset(loadAppIcon(instance(), SM_CXSMICON));
   OwnedMenu menu(createMenu());
   // The window owns the menu from its creation on; if it was not made, the owner frees it.
   if (!createWindow(menu.get())) return false;
@@ -80,11 +73,10 @@ void MainWindow::show(int showCommand) {
 
 bool MainWindow::onCreate() {
   highContrast_ = shell_.highContrast();
-  if (icon_) SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-  if (smallIcon_) {
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
-  }
   prepareFields();
+  // A screen reader reads the controls' help texts from the tooltips, before any mouse comes
+  // near: made now for it; otherwise at the first hover, which keeps the start short.
+  if (shell_.screenReader()) createTooltips();
 
   // The load step. The check boxes start as the records say; the options as the layout says.
   showComponentTexts(loadStep(state_));
@@ -129,12 +121,14 @@ std::optional<LRESULT> MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM 
       onSetFocus();
       return 0;
     case WM_SETCURSOR:
-      onSetCursor(reinterpret_cast<HWND>(wParam));
-      return std::nullopt;
+      onSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam));
+      return std::nullopt;  // the default handling sets the cursor, and beeps at HTERROR
     case WM_ENDSESSION:
       onEndSession(wParam != FALSE);
       return 0;
     case WM_SETTINGCHANGE:
+      onSettingChange(wParam);
+      return std::nullopt;
     case WM_SYSCOLORCHANGE:
       onColorsChanged();
       return std::nullopt;
@@ -292,9 +286,12 @@ void MainWindow::showOptionTabStops() {
 // Minimize: the window hidden behind its icon in the notification area, brought back by a
 // left-button press or a right-button release on it.
 
-void MainWindow::minimize_to_tray() { tray_.hide(hwnd(), icon_.get()); }
+// The tray shows the caption's icon, at the window's scale.
+void MainWindow::minimize_to_tray() { tray_.hide(hwnd(), smallIcon()); }
 
 void MainWindow::restoreFromTray() { tray_.restore(hwnd()); }
+
+void MainWindow::onScaleChanged() { tray_.changeIcon(smallIcon()); }
 
 void MainWindow::onTrayCallback(LPARAM lParam) {
   if (TrayIcon::restores(lParam)) restoreFromTray();
@@ -329,6 +326,12 @@ void MainWindow::onEndSession(bool ending) {
   // Logging off or shutting down unloads the window like any other close, so the unload step
   // still removes the tray icon. A cancelled end of the session changes nothing.
   if (ending) DestroyWindow(hwnd());
+}
+
+void MainWindow::onSettingChange(WPARAM setting) {
+  // A screen reader started: it reads the controls' help texts from the tooltips.
+  if (setting == SPI_SETSCREENREADER && shell_.screenReader()) createTooltips();
+  onColorsChanged();
 }
 
 void MainWindow::onColorsChanged() {

@@ -66,12 +66,14 @@ class MainWindow : public TableWindow<MainWindow> {
   std::optional<LRESULT> onActivate(WORD state);
   void onActivateAbout();
   void onSetFocus();
-  void onSetCursor(HWND over);
+  void onSetCursor(HWND over, WORD hitTest, WORD mouseMessage);
   void onNextControl(WPARAM wParam, LPARAM lParam);
   void onEnterKey();
   void onEndSession(bool ending);
+  void onSettingChange(WPARAM setting);
   void onColorsChanged();
   void onDestroy();
+  void onScaleChanged();
 
   // Control events: each reads the click into the record, runs the rule and shows what the rule
   // changed.
@@ -99,6 +101,7 @@ class MainWindow : public TableWindow<MainWindow> {
   static HMENU createMenu();
   static HACCEL createAccelerators();
   bool hasTooltip(HWND child) const;
+  static void bringForward(HWND window);
   void createTooltips();
   int showNotice(const Notice& notice);
   // The focused control, kept across anything that disables or deactivates the window.
@@ -117,8 +120,6 @@ class MainWindow : public TableWindow<MainWindow> {
   MainState state_;
   TrayIcon tray_;
   bool highContrast_ = false;  // read at creation and whenever the system's colours change
-  OwnedIcon icon_;
-  OwnedIcon smallIcon_;
   OwnedAccel accelerators_;
   HWND tooltip_ = nullptr;  // destroyed with the window, which owns it
   std::unique_ptr<AboutWindow> about_;

@@ -51,13 +51,15 @@ RECT workAreaOf(HMONITOR monitor) {
 }  // namespace
 
 RECT centredOn(const RECT& work, int outerWidth, int outerHeight) {
-  int x = work.left + ((work.right - work.left) - outerWidth) / 2;
-  int y = work.top + ((work.bottom - work.top) - outerHeight) / 2;
-  // A window larger than the work area is not centred off its top or left edge: the caption
-  // stays within reach (the system would otherwise also cap its height).
-  if (x < work.left) x = work.left;
-  if (y < work.top) y = work.top;
-  return RECT{x, y, x + outerWidth, y + outerHeight};
+  const ScreenRect place =
+      centredOn(ScreenRect{work.left, work.top, work.right, work.bottom}, outerWidth, outerHeight);
+  return RECT{place.left, place.top, place.right, place.bottom};
+}
+
+int systemMetric(int index, UINT dpi) {
+  using GetMetricsForDpiFn = int(WINAPI*)(int, UINT);
+  static const auto forDpi = user32Function<GetMetricsForDpiFn>("GetSystemMetricsForDpi");
+  return forDpi ? forDpi(index, dpi) : GetSystemMetrics(index);
 }
 
 UINT systemDpi() {
@@ -69,11 +71,11 @@ UINT systemDpi() {
   return windowDpi(nullptr);
 }
 
-RECT centredFrame(TwipSize clientTwips, UINT dpi, DWORD style, DWORD exStyle, bool hasMenu) {
+RECT centredFrame(HMONITOR monitor, TwipSize clientTwips, UINT dpi, DWORD style, DWORD exStyle,
+                  bool hasMenu) {
   const RECT frame = frameAround(twipsToPixels(clientTwips.cx, dpi),
                                  twipsToPixels(clientTwips.cy, dpi), dpi, style, exStyle, hasMenu);
-  const RECT work = workAreaOf(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
-  return centredOn(work, frame.right - frame.left, frame.bottom - frame.top);
+  return centredOn(workAreaOf(monitor), frame.right - frame.left, frame.bottom - frame.top);
 }
 
 bool hasClientSize(HWND hwnd, TwipSize clientTwips, UINT dpi) {

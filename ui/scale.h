@@ -5,19 +5,25 @@
 #include <windows.h>
 
 #include "layout.h"
+#include "placement.h"
 
 namespace zozi::ui {
 
 // The window's scale in dots per inch (96 where the system cannot tell per window).
 UINT windowDpi(HWND hwnd);
 
+// A system metric (a size in pixels, such as SM_CXSMICON) at a scale; at the screen's scale where
+// the system cannot tell per scale.
+int systemMetric(int index, UINT dpi);
+
 // The screen's scale, for a window about to be made on the primary monitor (96 where the system
 // cannot tell).
 UINT systemDpi();
 
 // The outer rectangle of a window of these styles whose client area is the given twips at the
-// scale, centred on the work area of the primary monitor: where to make it.
-RECT centredFrame(TwipSize clientTwips, UINT dpi, DWORD style, DWORD exStyle, bool hasMenu);
+// scale, centred on the work area of the monitor: where to make it.
+RECT centredFrame(HMONITOR monitor, TwipSize clientTwips, UINT dpi, DWORD style, DWORD exStyle,
+                  bool hasMenu);
 
 // Whether the window's client area is the given twips at the scale.
 bool hasClientSize(HWND hwnd, TwipSize clientTwips, UINT dpi);
@@ -26,9 +32,7 @@ bool hasClientSize(HWND hwnd, TwipSize clientTwips, UINT dpi);
 // work area of its monitor.
 void placeCentred(HWND hwnd, TwipSize clientTwips, UINT dpi);
 
-// Where a window of the given outer size goes on a work area: centred, except that one larger
-// than the work area keeps its top (or left) edge on the work area's, so its caption stays in
-// reach.
+// centredOn (placement.h) on the window system's rectangles.
 RECT centredOn(const RECT& work, int outerWidth, int outerHeight);
 
 // After a change of scale: the window at the system's suggested rectangle, its client area made

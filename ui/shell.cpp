@@ -114,4 +114,9 @@ bool SystemShell::highContrast() {
          (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
+bool SystemShell::screenReader() {
+  BOOL running = FALSE;
+  return SystemParametersInfoW(SPI_GETSCREENREADER, 0, &running, 0) && running;
+}
+
 }  // namespace zozi::ui

@@ -31,6 +31,8 @@ class Shell {
   virtual BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) = 0;
   // Whether the system's high-contrast mode is on.
   virtual bool highContrast() = 0;
+  // Whether a screen reader is running (it reads help texts from the tooltips).
+  virtual bool screenReader() = 0;
 };
 
 // Loads a system library by name; the flags are LoadLibraryExW's.
@@ -47,6 +49,7 @@ class SystemShell final : public Shell {
   HWND htmlHelp(HWND caller, const std::wstring& file, UINT command, DWORD_PTR data) override;
   BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) override;
   bool highContrast() override;
+  bool screenReader() override;
 
  private:
   // From the system folder only, never from the program's or the current folder.

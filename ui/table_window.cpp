@@ -21,11 +21,15 @@ HWND WindowCore::controlById(int id) const {
   return id >= definition_.firstId && index < kSlots ? controls_[index] : nullptr;
 }
 
-bool WindowCore::makeWindow(HMENU menu, WNDPROC entry, void* self) {
+bool WindowCore::makeWindow(HMENU menu, HWND placeBy, WNDPROC entry, void* self) {
   const WindowDefinition& def = definition_;
   if (!registerWindowClass(instance_, def.className, entry)) return false;
+  // A window opened from another goes on that one's monitor, where the user is looking.
+  const HMONITOR monitor = placeBy ? MonitorFromWindow(placeBy, MONITOR_DEFAULTTOPRIMARY)
+                                   : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  const UINT dpi = placeBy ? windowDpi(placeBy) : systemDpi();
   const RECT place =
-      centredFrame(def.clientTwips, systemDpi(), def.style, def.exStyle, menu != nullptr);
+      centredFrame(monitor, def.clientTwips, dpi, def.style, def.exStyle, menu != nullptr);
   CreateWindowExW(def.exStyle, def.className, def.title, def.style, place.left, place.top,
                   place.right - place.left, place.bottom - place.top, nullptr, menu, instance_,
                   self);
@@ -35,6 +39,7 @@ bool WindowCore::makeWindow(HMENU menu, WNDPROC entry, void* self) {
 bool WindowCore::makeControls() {
   const WindowDefinition& def = definition_;
   dpi_ = windowDpi(hwnd_);
+  loadIcons();
   fonts_ = ControlFonts(def.controls, dpi_);
   if (def.controls.size() > kSlots) return false;
   std::array<HWND, kSlots> made{};
@@ -78,6 +83,21 @@ void WindowCore::changeScale(UINT dpi, const RECT& suggested) {
   if (batch) EndDeferWindowPos(batch);
   placeAt(hwnd_, def.clientTwips, dpi_, suggested);
   InvalidateRect(hwnd_, nullptr, TRUE);
+  loadIcons();
+}
+
+void WindowCore::loadIcons() {
+  if (definition_.icon == 0) return;
+  // Alt+Tab's and the taskbar's icon, and the caption's, each at its size at this scale.
+  OwnedIcon forTaskbar(loadIconAt(instance_, definition_.icon, SM_CXICON, dpi_));
+  OwnedIcon forCaption(loadIconAt(instance_, definition_.icon, SM_CXSMICON, dpi_));
+  if (forTaskbar)
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(forTaskbar.get()));
+  if (forCaption)
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(forCaption.get()));
+  // The window no longer shows the old ones: they can go.
+  if (forTaskbar) bigIcon_ = std::move(forTaskbar);
+  if (forCaption) smallIcon_ = std::move(forCaption);
 }
 
 void WindowCore::forgetWindow() {

@@ -31,7 +31,8 @@ struct WindowDefinition {
   DWORD exStyle;
   TwipSize clientTwips;
   std::span<const ControlSpec> controls;
-  int firstId;  // the controls' ids run from here, one after another
+  int firstId;   // the controls' ids run from here, one after another
+  int icon = 0;  // the window's icon resource, at the window's scale; 0: none
 };
 
 // The machinery itself, the same for every window: one copy in the program.
@@ -42,6 +43,8 @@ class WindowCore {
 
   HWND hwnd() const { return hwnd_; }
   UINT dpi() const { return dpi_; }
+  // The window's small icon (its caption's), at its scale.
+  HICON smallIcon() const { return smallIcon_.get(); }
 
  protected:
   WindowCore(HINSTANCE instance, const WindowDefinition& definition)
@@ -54,7 +57,8 @@ class WindowCore {
   HINSTANCE instance() const { return instance_; }
   // A control by its id, kept from its creation: no lookup among the children.
   HWND controlById(int id) const;
-  bool makeWindow(HMENU menu, WNDPROC entry, void* self);
+  // Made centred on the monitor of placeBy (the primary one without it), at its scale.
+  bool makeWindow(HMENU menu, HWND placeBy, WNDPROC entry, void* self);
   // WM_CREATE up to the window's own step: the scale, the fonts and the controls.
   bool makeControls();
   // WM_CREATE after the window's own step: the client area made exact where it is not.
@@ -65,6 +69,9 @@ class WindowCore {
   HWND hwnd_ = nullptr;
 
  private:
+  // The window's icons at its scale, set on it; the ones they replace are freed once replaced.
+  void loadIcons();
+
   // Enough for the largest table; a control is found by its id's offset.
   static constexpr std::size_t kSlots = 40;
 
@@ -73,6 +80,8 @@ class WindowCore {
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   std::array<HWND, kSlots> controls_{};
   ControlFonts fonts_;
+  OwnedIcon bigIcon_;
+  OwnedIcon smallIcon_;
 };
 
 template <typename Derived>
@@ -83,10 +92,12 @@ class TableWindow : public WindowCore {
  protected:
   explicit TableWindow(HINSTANCE instance) : WindowCore(instance, Derived::definition()) {}
 
-  // Makes the window at its size for the screen's scale, centred on the work area (its caption
-  // kept on the screen), with its controls; not shown. False when it could not be made, or when
-  // the window refused its creation.
-  bool createWindow(HMENU menu) { return makeWindow(menu, &entry, static_cast<Derived*>(this)); }
+  // Makes the window at its size for the scale, centred on the work area of placeBy's monitor or
+  // of the primary one (its caption kept on the screen), with its controls; not shown. False
+  // when it could not be made, or when the window refused its creation.
+  bool createWindow(HMENU menu, HWND placeBy = nullptr) {
+    return makeWindow(menu, placeBy, &entry, static_cast<Derived*>(this));
+  }
 
  private:
   static LRESULT CALLBACK entry(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -108,6 +119,7 @@ class TableWindow : public WindowCore {
           return 0;
         case WM_DPICHANGED:
           self->changeScale(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+          if constexpr (requires { self->onScaleChanged(); }) self->onScaleChanged();
           return 0;
         case WM_NCDESTROY:
           self->forgetWindow();

@@ -51,6 +51,12 @@ void TrayIcon::addAgain(HWND window) {
   if (hidden_) add(window);
 }
 
+void TrayIcon::changeIcon(HICON icon) {
+  if (!hidden_) return;  // the next hide fills the record with the window's icon as it is then
+  data_.hIcon = icon;
+  shell_.notifyIcon(NIM_MODIFY, &data_);
+}
+
 void TrayIcon::remove() {
   shell_.notifyIcon(NIM_DELETE, &data_);
   hidden_ = false;

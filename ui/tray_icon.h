@@ -30,6 +30,9 @@ class TrayIcon {
   void restore(HWND window);
   // The notification area was recreated (the shell restarted): the icon again while hidden.
   void addAgain(HWND window);
+  // The window's icon at a new scale: the icon shows it at once while hidden, and every later
+  // hide carries it.
+  void changeIcon(HICON icon);
   // The window's unload: the delete goes out with the record as it stands, even all zero.
   void remove();
 

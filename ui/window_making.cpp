@@ -1,6 +1,31 @@
 #include "window_making.h"
 
+#include <commctrl.h>
+
+#include "scale.h"
+
 namespace zozi::ui {
+
+HICON loadIconAt(HINSTANCE instance, int resource, int sizeMetric, UINT dpi) {
+  const int size = systemMetric(sizeMetric, dpi);
+  // LoadIconWithScaleDown (common controls 6, looked up: older ones lack it) picks the icon's
+  // best image and scales it down smoothly. Not LoadIconMetric: that one sizes by the primary
+  // monitor's scale, whatever monitor the window is on.
+  using LoadScaledFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+  static const auto loadScaled = [] {
+    const HMODULE controls = GetModuleHandleW(L"comctl32.dll");
+    return controls ? reinterpret_cast<LoadScaledFn>(reinterpret_cast<void*>(
+                          GetProcAddress(controls, "LoadIconWithScaleDown")))
+                    : nullptr;
+  }();
+  HICON icon = nullptr;
+  if (loadScaled &&
+      SUCCEEDED(loadScaled(instance, MAKEINTRESOURCEW(resource), size, size, &icon))) {
+    return icon;
+  }
+  return static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON, size, size, 0));
+}
 
 bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure) {
   WNDCLASSEXW wc{};

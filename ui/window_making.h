@@ -14,6 +14,9 @@ namespace zozi::ui {
 // Registers a window class of the program (once): arrow cursor, dialog-coloured background.
 bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
 
+// An icon resource at the size of a system metric (SM_CXICON, SM_CXSMICON) at a scale.
+HICON loadIconAt(HINSTANCE instance, int resource, int sizeMetric, UINT dpi);
+
 // Calibri at a size in hundredths of a point, Central European character set.
 HFONT createCalibri(int centipoints, int weight, UINT dpi);
 

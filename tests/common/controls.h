@@ -1,5 +1,6 @@
 // What the window tests read off controls and the program's surroundings: a control's font and
-// the width of a text in it, and the folder the test program runs from.
+// the width of a text in it, an icon's size, whether Wine runs the test, and the folder the test
+// program runs from.
 #pragma once
 
 #include <windows.h>
@@ -26,6 +27,24 @@ inline int textWidth(HWND control, const std::wstring& text) {
   SelectObject(dc, previous);
   ReleaseDC(control, dc);
   return size.cx;
+}
+
+// An icon's width in pixels (0 for no icon).
+inline int iconWidth(HICON icon) {
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) return 0;
+  BITMAP bitmap{};
+  GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+  return bitmap.bmWidth;
+}
+
+// Whether the program runs under Wine rather than on Windows itself: Wine's ntdll exports
+// wine_get_version, Windows' does not.
+inline bool underWine() {
+  const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
 // The folder of the running test program, with its closing backslash: where the build puts the

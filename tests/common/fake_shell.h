@@ -85,9 +85,11 @@ class FakeShell : public ui::Shell {
   }
 
   bool highContrast() override { return highContrastOn; }
+  bool screenReader() override { return screenReaderOn; }
 
   // Script.
   bool highContrastOn = false;   // the system's high-contrast mode
+  bool screenReaderOn = false;   // a screen reader is running
   bool boxDisablesOwner = true;  // and takes the focus from its controls while it is open
   std::deque<int> answers;       // next message-box answers; default: IDOK, or IDNO for Yes/No
   // The copy's failure to report instead of copying to the real clipboard (Copied: none).

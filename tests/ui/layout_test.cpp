@@ -3,6 +3,9 @@
 // command runs this at 96, 120, 144 and 192 dpi (ZOZI_EXPECTED_DPI names the scale).
 #include <windows.h>
 #include <commctrl.h>
+// IID_IAccessible defined here: MinGW-w64's oleacc import library has no such data, and a
+// declaration alone resolves to something else, so that every query would fail.
+#include <initguid.h>
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
@@ -228,29 +231,41 @@ TEST_F(LayoutTest, EveryTextBoxIsNamedByItsFrameOrLabel) {
   } boxes[] = {{kEntryText, L"Task Hint text"}, {kRedText, L"Red"},
                {kGreenText, L"Green"},          {kBlueText, L"Blue"},
                {kAlphaText, L"Alpha"},          {kDebugText, L"Debug log"}};
-  CoInitialize(nullptr);
+  const bool wine = underWine();
+  ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
   for (const auto& box : boxes) {
     HWND edit = window.control(box.id);
     HWND label = GetWindow(edit, GW_HWNDPREV);
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(textOf(label), box.name);
-    // Where the accessibility layer answers with a name, it must be this one.
+    // The accessibility layer's own proxy for the box, and the name it finds for it.
     IAccessible* accessible = nullptr;
-    if (SUCCEEDED(AccessibleObjectFromWindow(edit, static_cast<DWORD>(OBJID_CLIENT),
-                                             IID_IAccessible,
-                                             reinterpret_cast<void**>(&accessible))) &&
-        accessible) {
-      VARIANT self;
-      VariantInit(&self);
-      self.vt = VT_I4;
-      self.lVal = CHILDID_SELF;
-      BSTR name = nullptr;
-      if (accessible->get_accName(self, &name) == S_OK && name) {
-        std::printf("accessible name of %ls: %ls\n", box.name, name);
-        EXPECT_EQ(std::wstring(name, SysStringLen(name)), box.name);
-        SysFreeString(name);
-      }
-      accessible->Release();
+    ASSERT_EQ(AccessibleObjectFromWindow(edit, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                         reinterpret_cast<void**>(&accessible)),
+              S_OK)
+        << box.name;
+    ASSERT_NE(accessible, nullptr);
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const HRESULT named = accessible->get_accName(self, &name);
+    const std::wstring found = named == S_OK && name ? std::wstring(name, SysStringLen(name)) : L"";
+    if (name) SysFreeString(name);
+    accessible->Release();
+    // The documented label search takes the static text just before the box; a frame (a group
+    // box) is no static text, and what a proxy makes of it is shown, not checked. Wine's proxy
+    // searches in another way: its answers are shown only.
+    wchar_t labelClass[16]{};
+    GetClassNameW(label, labelClass, 16);
+    const bool byStaticText = lstrcmpiW(labelClass, L"Static") == 0;
+    if (wine || !byStaticText) {
+      std::printf("%ls, not checked: accessible name of the box after \"%ls\": \"%ls\"\n",
+                  wine ? L"under Wine" : L"after a frame", box.name, found.c_str());
+    } else {
+      EXPECT_EQ(named, S_OK) << box.name;
+      EXPECT_EQ(found, box.name);
     }
   }
   CoUninitialize();

@@ -353,6 +353,42 @@ TEST_F(MainWindowTest, TooltipIsMadeOverAControlWithOneAndFollowsTheMouseThrough
   SetCursorPos(0, 0);
 }
 
+// A screen reader takes a control's help text from its tooltip, without any mouse: the tooltips
+// are there from the start while one runs, and as soon as one starts.
+TEST_F(MainWindowTest, TooltipsAreMadeForAScreenReaderWithoutTheMouse) {
+  SetCursorPos(0, 0);
+  constexpr LRESULT kTips = 15;  // the controls with a tip, counted in the layout
+  const std::size_t tooltipsBefore = windowsOfClass(TOOLTIPS_CLASSW).size();
+  FakeShell readerShell;
+  readerShell.screenReaderOn = true;
+  MainWindow reading{GetModuleHandleW(nullptr), readerShell, /*quitOnDestroy=*/false};
+  ASSERT_TRUE(openWindow(reading));
+  HWND tooltip = tooltipOf(reading.hwnd());
+  ASSERT_NE(tooltip, nullptr);
+  EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), kTips);
+  EXPECT_EQ(tooltipText(tooltip, reading.hwnd(), reading.control(kRedText)),
+            L"Use only numbers from 0 to 1 ...");
+
+  // No reader: none at start, none for another setting, and a full set once a reader starts.
+  FakeShell plainShell;
+  MainWindow plain{GetModuleHandleW(nullptr), plainShell, /*quitOnDestroy=*/false};
+  ASSERT_TRUE(openWindow(plain));
+  const HWND hwnd = plain.hwnd();
+  ASSERT_EQ(tooltipOf(hwnd), nullptr);
+  SendMessageW(hwnd, WM_SETTINGCHANGE, SPI_SETSCREENREADER, 0);
+  SendMessageW(hwnd, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  plainShell.screenReaderOn = true;
+  SendMessageW(hwnd, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  EXPECT_EQ(tooltipOf(hwnd), nullptr);
+  SendMessageW(hwnd, WM_SETTINGCHANGE, SPI_SETSCREENREADER, 0);
+  tooltip = tooltipOf(hwnd);
+  ASSERT_NE(tooltip, nullptr);
+  EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), kTips);
+  // A second word of it makes no second tooltip.
+  SendMessageW(hwnd, WM_SETTINGCHANGE, SPI_SETSCREENREADER, 0);
+  EXPECT_EQ(windowsOfClass(TOOLTIPS_CLASSW).size(), tooltipsBefore + 2);
+}
+
 TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndSeparators) {
   HMENU bar = GetMenu(main());
   ASSERT_EQ(GetMenuItemCount(bar), 2);

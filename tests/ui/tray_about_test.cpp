@@ -73,8 +73,9 @@ class TrayAboutTest : public WindowTestWith<WatchingShell> {
     EXPECT_EQ(d.uID, 1u);
     EXPECT_EQ(d.uFlags, 7u);
     EXPECT_EQ(d.uCallbackMessage, 512u);
-    EXPECT_NE(d.hIcon, nullptr);
-    EXPECT_EQ(d.hIcon, reinterpret_cast<HICON>(SendMessageW(main(), WM_GETICON, ICON_BIG, 0)));
+    // The caption's icon, the size the notification area shows: 16 pixels at 96 dpi.
+    EXPECT_EQ(d.hIcon, reinterpret_cast<HICON>(SendMessageW(main(), WM_GETICON, ICON_SMALL, 0)));
+    EXPECT_EQ(iconWidth(d.hIcon), MulDiv(16, static_cast<int>(windowDpi(main())), 96));
     EXPECT_EQ(std::string(d.szTip, 64), expectedTip());
   }
 
@@ -239,8 +240,9 @@ TEST_F(TrayAboutTest, AboutOpensCentredAsASmallToolWindowWithItsTexts) {
   EXPECT_TRUE(GetWindowLongPtrW(box, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
   EXPECT_FALSE(GetWindowLongPtrW(box, GWL_STYLE) &
                (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
-  EXPECT_EQ(SendMessageW(box, WM_GETICON, ICON_BIG, 0),
-            SendMessageW(main(), WM_GETICON, ICON_BIG, 0));
+  // The program's icon, loaded at About's own scale (the main window's may be another).
+  EXPECT_EQ(iconWidth(reinterpret_cast<HICON>(SendMessageW(box, WM_GETICON, ICON_BIG, 0))),
+            MulDiv(32, static_cast<int>(windowDpi(box)), 96));
 
   const UINT dpi = windowDpi(box);
   RECT client{};
@@ -400,6 +402,53 @@ TEST_F(TrayAboutTest, MainWindowBroughtForwardHandsTheActivationToAbout) {
   EXPECT_EQ(GetFocus(), aboutClose());
   EXPECT_FALSE(IsWindowEnabled(main()));
   EXPECT_EQ(GetWindow(about(), GW_OWNER), nullptr);
+}
+
+// Another program's window covers About, and the user clicks the disabled main window: About
+// comes forward (the system does it for an owned window; About has none).
+TEST_F(TrayAboutTest, AClickOnTheDisabledMainWindowBringsAboutForward) {
+  Bystander other;
+  openAbout();
+  SetForegroundWindow(other.hwnd);
+  ASSERT_TRUE(pumpUntil([&] { return GetForegroundWindow() == other.hwnd; }));
+  // The mouse only passing over it changes nothing.
+  SendMessageW(main(), WM_SETCURSOR, reinterpret_cast<WPARAM>(main()),
+               MAKELPARAM(HTERROR, WM_MOUSEMOVE));
+  pump();
+  EXPECT_EQ(GetForegroundWindow(), other.hwnd);
+  SendMessageW(main(), WM_SETCURSOR, reinterpret_cast<WPARAM>(main()),
+               MAKELPARAM(HTERROR, WM_LBUTTONDOWN));
+  ASSERT_TRUE(pumpUntil([&] { return GetForegroundWindow() == about(); }));
+  EXPECT_EQ(GetFocus(), aboutClose());
+  EXPECT_FALSE(IsWindowEnabled(main()));
+  EXPECT_EQ(GetWindow(about(), GW_OWNER), nullptr);
+}
+
+// A new scale: both windows' icons at their sizes for it, and the tray shows the new one.
+TEST_F(TrayAboutTest, AChangeOfScaleReloadsTheIconsOfTheWindowsAndTheTray) {
+  const auto iconOf = [](HWND window, WPARAM which) {
+    return iconWidth(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0)));
+  };
+  command(kMnuMinimize);
+  const std::size_t before = shell.trayCalls.size();
+  changeScale(144);
+  EXPECT_EQ(iconOf(main(), ICON_BIG), 48);
+  EXPECT_EQ(iconOf(main(), ICON_SMALL), 24);
+  ASSERT_EQ(shell.trayCalls.size(), before + 1);
+  EXPECT_EQ(shell.trayCalls.back().message, static_cast<DWORD>(NIM_MODIFY));
+  EXPECT_EQ(iconWidth(shell.trayCalls.back().data.hIcon), 24);
+  trayEvent(WM_LBUTTONDOWN);
+
+  // About has icons of its own, at its scale.
+  openAbout();
+  const int dpi = static_cast<int>(windowDpi(about()));
+  EXPECT_EQ(iconOf(about(), ICON_BIG), MulDiv(32, dpi, 96));
+  EXPECT_EQ(iconOf(about(), ICON_SMALL), MulDiv(16, dpi, 96));
+  RECT frame{};
+  GetWindowRect(about(), &frame);
+  SendMessageW(about(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&frame));
+  EXPECT_EQ(iconOf(about(), ICON_BIG), 64);
+  EXPECT_EQ(iconOf(about(), ICON_SMALL), 32);
 }
 
 // A click on About's title bar activates it with WA_CLICKACTIVE rather than WA_ACTIVE.
