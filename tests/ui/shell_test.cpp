@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,30 @@
 #include "notice.h"
 #include "shell.h"
 
-namespace zozi::test {
+namespace zozi {
+
+void PrintTo(ClipboardResult result, std::ostream* os) {
+  switch (result) {
+    case ClipboardResult::Copied:
+      *os << "Copied";
+      return;
+    case ClipboardResult::Busy:
+      *os << "Busy";
+      return;
+    case ClipboardResult::NotCleared:
+      *os << "NotCleared";
+      return;
+    case ClipboardResult::Emptied:
+      *os << "Emptied";
+      return;
+    case ClipboardResult::NoMemory:
+      *os << "NoMemory";
+      return;
+  }
+  *os << static_cast<int>(result);
+}
+
+namespace test {
 namespace {
 
 using namespace zozi::ui;
@@ -290,4 +314,5 @@ TEST_F(SystemShellTest, HelpOpensTheFileAtItsDefaultTopicAndClosesEverythingAtTh
 }
 
 }  // namespace
-}  // namespace zozi::test
+}  // namespace test
+}  // namespace zozi
