@@ -26,6 +26,13 @@ Notice clipboardBusyWarning() {
                 NoticeIcon::Exclamation, NoticeButtons::Ok, false};
 }
 
+Notice clipboardNotClearedWarning() {
+  return Notice{kAppTitle,
+                std::string("The clipboard could not be cleared.") + kLineBreak +
+                    "Nothing was copied; the clipboard keeps what it had.",
+                NoticeIcon::Exclamation, NoticeButtons::Ok, false};
+}
+
 Notice clipboardEmptiedWarning() {
   return Notice{kAppTitle,
                 std::string("The text could not be put on the clipboard.") + kLineBreak +
@@ -46,6 +53,8 @@ Notice clipboardNotice(ClipboardResult result) {
       return copiedNotice();
     case ClipboardResult::Busy:
       return clipboardBusyWarning();
+    case ClipboardResult::NotCleared:
+      return clipboardNotClearedWarning();
     case ClipboardResult::Emptied:
       return clipboardEmptiedWarning();
     case ClipboardResult::NoMemory:

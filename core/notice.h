@@ -29,15 +29,17 @@ Notice clearLogQuestion();
 Notice exitQuestion();
 Notice copiedNotice();
 Notice clipboardBusyWarning();
+Notice clipboardNotClearedWarning();
 Notice clipboardEmptiedWarning();
 Notice clipboardMemoryWarning();
 
 // How a copy to the clipboard ended.
 enum class ClipboardResult {
   Copied,
-  Busy,      // another program held the clipboard: it keeps what it had
-  Emptied,   // emptied, then the text was refused: the clipboard is now empty
-  NoMemory,  // no memory for the text: the clipboard was not touched
+  Busy,        // another program held the clipboard: it keeps what it had
+  NotCleared,  // opened, but the old contents could not be cleared: nothing was put there
+  Emptied,     // emptied, then the text was refused: the clipboard is now empty
+  NoMemory,    // no memory for the text: the clipboard was not touched
 };
 
 // The box that follows a copy: the notice, or the warning that tells what became of the

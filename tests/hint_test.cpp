@@ -219,5 +219,29 @@ TEST(NoticeTexts, AreExact) {
   EXPECT_STREQ(kAppTitle, "Corvel Editor Zozi");
 }
 
+// Each way a copy ends has its own box, and each warning says only what became of the clipboard.
+TEST(NoticeTexts, EachClipboardResultHasItsOwnBox) {
+  const auto warning = [](const char* text) {
+    return Notice{"Corvel Editor Zozi", text, NoticeIcon::Exclamation, NoticeButtons::Ok, false};
+  };
+  const Notice notCleared = warning(
+      "The clipboard could not be cleared.\r\n"
+      "Nothing was copied; the clipboard keeps what it had.");
+  EXPECT_EQ(clipboardNotClearedWarning(), notCleared);
+  EXPECT_EQ(clipboardNotice(ClipboardResult::NotCleared), notCleared);
+  EXPECT_EQ(clipboardNotice(ClipboardResult::Busy),
+            warning("The clipboard is in use by another program.\r\n"
+                    "Nothing was copied; please try again."));
+  EXPECT_EQ(clipboardNotice(ClipboardResult::Emptied),
+            warning("The text could not be put on the clipboard.\r\n"
+                    "The clipboard is now empty; please try again."));
+  EXPECT_EQ(clipboardNotice(ClipboardResult::NoMemory),
+            warning("There is not enough memory to copy the text.\r\n"
+                    "Nothing was copied; the clipboard keeps what it had."));
+  EXPECT_EQ(clipboardNotice(ClipboardResult::Copied).text,
+            "Generated data were copied to the clipboard.\r\n"
+            "Use Ctrl+V to paste this code into the your script.");
+}
+
 }  // namespace
 }  // namespace zozi

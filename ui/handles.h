@@ -48,15 +48,11 @@ struct MenuTraits {
 struct ModuleTraits {
   static void close(HMODULE h) { FreeLibrary(h); }
 };
-struct GlobalTraits {
-  static void close(HGLOBAL h) { GlobalFree(h); }
-};
 
 using OwnedFont = Owned<HFONT, FontTraits>;
 using OwnedIcon = Owned<HICON, IconTraits>;
 using OwnedAccel = Owned<HACCEL, AccelTraits>;
 using OwnedMenu = Owned<HMENU, MenuTraits>;
 using OwnedModule = Owned<HMODULE, ModuleTraits>;
-using OwnedGlobal = Owned<HGLOBAL, GlobalTraits>;
 
 }  // namespace zozi::ui

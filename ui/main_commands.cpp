@@ -7,8 +7,6 @@ namespace zozi::ui {
 
 namespace {
 
-constexpr UINT kHtmlHelpDisplayTopic = 0;  // HH_DISPLAY_TOPIC
-
 std::wstring programFolder() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
@@ -60,7 +58,7 @@ void MainWindow::copyToClipboardCommand() {
 void MainWindow::helpContentsCommand() {
   // The help file beside the program, never one planted in the current folder. A missing file
   // is not reported.
-  shell_.htmlHelp(hwnd(), programFolder() + kHelpFileName, kHtmlHelpDisplayTopic, 0);
+  shell_.openHelp(hwnd(), programFolder() + kHelpFileName);
 }
 
 void MainWindow::aboutCommand() {

@@ -10,15 +10,38 @@ namespace zozi::ui {
 
 namespace {
 
-constexpr UINT kHtmlHelpCloseAll = 0x12;  // HH_CLOSE_ALL
+constexpr UINT kHtmlHelpDisplayTopic = 0;  // HH_DISPLAY_TOPIC
+constexpr UINT kHtmlHelpCloseAll = 0x12;   // HH_CLOSE_ALL
 
 HMODULE loadLibrary(const wchar_t* name, DWORD flags) {
   return LoadLibraryExW(name, nullptr, flags);
 }
 
+// The text's memory block until the clipboard takes it: freed once, by the calls that made it,
+// on every path where the system did not take it.
+class ClipboardBlock {
+ public:
+  ClipboardBlock(const SystemCalls& calls, SIZE_T bytes)
+      : calls_(calls), block_(calls.globalAlloc(GMEM_MOVEABLE, bytes)) {}
+  ~ClipboardBlock() {
+    if (block_) calls_.globalFree(block_);
+  }
+  ClipboardBlock(const ClipboardBlock&) = delete;
+  ClipboardBlock& operator=(const ClipboardBlock&) = delete;
+
+  HGLOBAL get() const { return block_; }
+  // The clipboard owns it now.
+  void handOver() { block_ = nullptr; }
+
+ private:
+  const SystemCalls& calls_;
+  HGLOBAL block_;
+};
+
 }  // namespace
 
-SystemShell::SystemShell(LibraryLoader load) : load_(load ? load : &loadLibrary) {}
+SystemShell::SystemShell(LibraryLoader load, const SystemCalls& calls)
+    : load_(load ? load : &loadLibrary), calls_(calls) {}
 
 SystemShell::~SystemShell() {
   // The help windows go before the library that drives them.
@@ -53,45 +76,46 @@ UINT noticeStyle(const Notice& notice) {
 }
 
 int SystemShell::show(HWND owner, const Notice& notice) {
-  if (notice.beepFirst) MessageBeep(MB_ICONWARNING);
-  return MessageBoxW(owner, widen(notice.text).c_str(), widen(notice.title).c_str(),
-                     noticeStyle(notice));
+  if (notice.beepFirst) calls_.messageBeep(MB_ICONWARNING);
+  return calls_.messageBox(owner, widen(notice.text).c_str(), widen(notice.title).c_str(),
+                           noticeStyle(notice));
 }
 
 ClipboardResult SystemShell::setClipboardText(HWND owner, const std::wstring& text) {
   // The memory is made ready before the clipboard is opened: a failure here leaves it untouched.
   const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-  OwnedGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes));
-  if (!block) return ClipboardResult::NoMemory;
-  void* memory = GlobalLock(block.get());
+  ClipboardBlock block(calls_, bytes);
+  if (!block.get()) return ClipboardResult::NoMemory;
+  void* memory = calls_.globalLock(block.get());
   if (!memory) return ClipboardResult::NoMemory;
   std::memcpy(memory, text.c_str(), bytes);
-  GlobalUnlock(block.get());
+  calls_.globalUnlock(block.get());
 
-  if (!OpenClipboard(owner)) return ClipboardResult::Busy;
-  ClipboardResult result = ClipboardResult::Busy;
-  if (EmptyClipboard()) {
+  if (!calls_.openClipboard(owner)) return ClipboardResult::Busy;
+  ClipboardResult result = ClipboardResult::NotCleared;
+  if (calls_.emptyClipboard()) {
     // The system owns the block only once SetClipboardData has taken it.
-    if (SetClipboardData(CF_UNICODETEXT, block.get())) {
-      block.release();
+    if (calls_.setClipboardData(CF_UNICODETEXT, block.get())) {
+      block.handOver();
       result = ClipboardResult::Copied;
     } else {
       result = ClipboardResult::Emptied;
     }
   }
-  CloseClipboard();
+  calls_.closeClipboard();
   return result;
 }
 
-HWND SystemShell::htmlHelp(HWND caller, const std::wstring& file, UINT command, DWORD_PTR data) {
+HWND SystemShell::openHelp(HWND owner, const std::wstring& file) {
   if (!helpLibrary_) {
     helpLibrary_.reset(loadSystemLibrary(L"hhctrl.ocx"));
     if (!helpLibrary_) return nullptr;
     htmlHelpW_ = reinterpret_cast<HtmlHelpFn>(
-        reinterpret_cast<void*>(GetProcAddress(helpLibrary_.get(), "HtmlHelpW")));
+        reinterpret_cast<void*>(calls_.getProcAddress(helpLibrary_.get(), "HtmlHelpW")));
   }
   if (!htmlHelpW_) return nullptr;
-  return htmlHelpW_(caller, file.c_str(), command, data);
+  // The file's default topic.
+  return htmlHelpW_(owner, file.c_str(), kHtmlHelpDisplayTopic, 0);
 }
 
 BOOL SystemShell::notifyIcon(DWORD message, NOTIFYICONDATAA* data) {
@@ -101,7 +125,7 @@ BOOL SystemShell::notifyIcon(DWORD message, NOTIFYICONDATAA* data) {
     shellLibrary_.reset(loadSystemLibrary(L"shell32.dll"));
     if (!shellLibrary_) return FALSE;
     notifyIconA_ = reinterpret_cast<NotifyIconFn>(
-        reinterpret_cast<void*>(GetProcAddress(shellLibrary_.get(), "Shell_NotifyIconA")));
+        reinterpret_cast<void*>(calls_.getProcAddress(shellLibrary_.get(), "Shell_NotifyIconA")));
   }
   if (!notifyIconA_) return FALSE;
   return notifyIconA_(message, data);

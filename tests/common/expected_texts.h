@@ -29,6 +29,9 @@ const std::wstring kCopied =
     L"Use Ctrl+V to paste this code into the your script.";
 const std::wstring kBusy =
     L"The clipboard is in use by another program.\r\nNothing was copied; please try again.";
+const std::wstring kNotCleared =
+    L"The clipboard could not be cleared.\r\n"
+    L"Nothing was copied; the clipboard keeps what it had.";
 const std::wstring kClipboardEmptied =
     L"The text could not be put on the clipboard.\r\nThe clipboard is now empty; please try again.";
 const std::wstring kNoMemory =

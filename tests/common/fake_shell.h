@@ -28,10 +28,8 @@ struct BoxCall {
 };
 
 struct HelpCall {
-  HWND caller;
+  HWND owner;
   std::wstring file;
-  UINT command;
-  DWORD_PTR data;
 };
 
 struct TrayCall {
@@ -69,8 +67,8 @@ class FakeShell : public ui::Shell {
     if (clipboardFailure != ClipboardResult::Copied) return clipboardFailure;
     return real_.setClipboardText(owner, text);
   }
-  HWND htmlHelp(HWND caller, const std::wstring& file, UINT command, DWORD_PTR data) override {
-    helpCalls.push_back({caller, file, command, data});
+  HWND openHelp(HWND owner, const std::wstring& file) override {
+    helpCalls.push_back({owner, file});
     return nullptr;
   }
   BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) override {
@@ -92,7 +90,8 @@ class FakeShell : public ui::Shell {
   bool screenReaderOn = false;   // a screen reader is running
   bool boxDisablesOwner = true;  // and takes the focus from its controls while it is open
   std::deque<int> answers;       // next message-box answers; default: IDOK, or IDNO for Yes/No
-  // The copy's failure to report instead of copying to the real clipboard (Copied: none).
+  // The copy's failure to report instead of copying to the real clipboard (Copied: none), as
+  // SystemShell reports it (shell.h says what each means).
   ClipboardResult clipboardFailure = ClipboardResult::Copied;
   std::deque<bool> refuseAdds;  // next NIM_ADD results: true = refused
   bool useRealTray = false;

@@ -42,10 +42,12 @@ class WindowTestWith : public ::testing::Test {
   bool pumpUntil(const std::function<bool()>& condition, DWORD boundMs = 10000) {
     return test::pumpUntil(window, condition, boundMs);
   }
-  // The system's word of a new scale, with the frame it suggests (by default the present one).
-  void changeScale(UINT dpi, RECT suggested = {}) {
-    if (IsRectEmpty(&suggested)) GetWindowRect(main(), &suggested);
-    SendMessageW(main(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  // The system's word of a new scale to a window (by default the main one), with the frame it
+  // suggests (by default the present one).
+  void changeScale(UINT dpi, RECT suggested = {}, HWND target = nullptr) {
+    if (!target) target = main();
+    if (IsRectEmpty(&suggested)) GetWindowRect(target, &suggested);
+    SendMessageW(target, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     pump();
   }
   // A mouse event over the tray icon, as the shell posts it to the window.

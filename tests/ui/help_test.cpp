@@ -48,8 +48,7 @@ namespace {
 
 using namespace zozi::ui;
 
-constexpr UINT kDisplayTopic = 0x0000;  // HH_DISPLAY_TOPIC
-constexpr UINT kCloseAll = 0x0012;      // HH_CLOSE_ALL
+constexpr UINT kCloseAll = 0x0012;  // HH_CLOSE_ALL
 
 // Every file that the contents, the index and the links of the pages rely on.
 const char* const kPages[] = {"index.html",  "window.html",         "statement.html",
@@ -90,9 +89,16 @@ std::wstring titleOf(HWND hwnd) {
   return text;
 }
 
-// Closes every help window this process opened and checks that the one given is gone.
-void closeHelp(Shell& shell, HWND help) {
-  shell.htmlHelp(nullptr, L"", kCloseAll, 0);
+// Closes every help window this process opened, through the help system itself, and checks that
+// the one given is gone.
+void closeHelp(HWND help) {
+  using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+  if (const HMODULE library = GetModuleHandleW(L"hhctrl.ocx")) {
+    if (const auto htmlHelp = reinterpret_cast<HtmlHelpFn>(
+            reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpW")))) {
+      htmlHelp(nullptr, nullptr, kCloseAll, 0);
+    }
+  }
   pumpFor(100);
   if (help && IsWindow(help)) DestroyWindow(help);
   pumpFor(50);
@@ -110,9 +116,9 @@ void closeHelp(Shell& shell, HWND help) {
 // The scripted seam for message boxes, but the real help system, and the window it returned.
 class RealHelpShell : public FakeShell {
  public:
-  HWND htmlHelp(HWND caller, const std::wstring& file, UINT command, DWORD_PTR data) override {
-    FakeShell::htmlHelp(caller, file, command, data);
-    lastHelpWindow = real.htmlHelp(caller, file, command, data);
+  HWND openHelp(HWND owner, const std::wstring& file) override {
+    FakeShell::openHelp(owner, file);
+    lastHelpWindow = real.openHelp(owner, file);
     return lastHelpWindow;
   }
   SystemShell real;
@@ -139,11 +145,9 @@ TEST_F(HelpWindowTest, F1OpensTheFileBesideTheProgramAndLoadsTheHelpSystemOnlyTh
   ASSERT_TRUE(pumpUntil([&] { return !shell.helpCalls.empty(); }));
   ASSERT_EQ(shell.helpCalls.size(), 1u);
   const HelpCall& call = shell.helpCalls[0];
-  EXPECT_EQ(call.caller, main());
+  EXPECT_EQ(call.owner, main());
   EXPECT_EQ(call.file, helpFilePath());
   EXPECT_TRUE(fileExists(call.file)) << "F1 names a file that is not there";
-  EXPECT_EQ(call.command, kDisplayTopic);
-  EXPECT_EQ(call.data, DWORD_PTR{0});
   EXPECT_TRUE(hhctrlLoaded());
 
   const HWND help = shell.lastHelpWindow;
@@ -153,7 +157,7 @@ TEST_F(HelpWindowTest, F1OpensTheFileBesideTheProgramAndLoadsTheHelpSystemOnlyTh
   EXPECT_NE(help, main());
   EXPECT_TRUE(shell.boxes.empty());  // the program reports nothing about help
 
-  closeHelp(shell.real, help);
+  closeHelp(help);
   EXPECT_TRUE(IsWindow(main()));
   DestroyWindow(main());
 }
@@ -161,7 +165,7 @@ TEST_F(HelpWindowTest, F1OpensTheFileBesideTheProgramAndLoadsTheHelpSystemOnlyTh
 TEST(HelpTest, SystemShellOpensTheFileInAWindowTitledFromTheFile) {
   SKIP_WITHOUT_HELP_FILE();
   SystemShell shell;
-  const HWND help = shell.htmlHelp(nullptr, helpFilePath(), kDisplayTopic, 0);
+  const HWND help = shell.openHelp(nullptr, helpFilePath());
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(IsWindow(help));
   DWORD process = 0;
@@ -170,7 +174,7 @@ TEST(HelpTest, SystemShellOpensTheFileInAWindowTitledFromTheFile) {
   pumpFor(200);
   // The caption comes from the window definition inside the file: the help system read it.
   EXPECT_EQ(titleOf(help), L"Corvel Editor Zozi Help");
-  closeHelp(shell, help);
+  closeHelp(help);
 }
 
 // Without this the test above could pass on a help system that opens a window for anything.
@@ -178,9 +182,9 @@ TEST(HelpTest, SystemShellOpensNoWindowForAMissingFile) {
   SystemShell shell;
   const std::wstring missing = programFolder() + L"No_Such_Help_File.chm";
   ASSERT_FALSE(fileExists(missing));
-  const HWND help = shell.htmlHelp(nullptr, missing, kDisplayTopic, 0);
+  const HWND help = shell.openHelp(nullptr, missing);
   EXPECT_EQ(help, nullptr);
-  if (help) closeHelp(shell, help);
+  if (help) closeHelp(help);
 }
 
 TEST(HelpTest, TheFileIsACompiledHelpFileThatListsEveryPage) {
@@ -309,8 +313,8 @@ TEST(HelpTest, EveryPageReadsBackWithTheProgramsOwnTexts) {
   std::vector<std::string> lines;
   for (const Notice& notice :
        {emptyMessageWarning(ProceedTrigger::Button), emptyMessageWarning(ProceedTrigger::Menu),
-        rejectedKeyWarning(), clipboardBusyWarning(), clipboardEmptiedWarning(),
-        clipboardMemoryWarning(), exitQuestion(), clearLogQuestion()}) {
+        rejectedKeyWarning(), clipboardBusyWarning(), clipboardNotClearedWarning(),
+        clipboardEmptiedWarning(), clipboardMemoryWarning(), exitQuestion(), clearLogQuestion()}) {
     for (const std::string& line : linesOf(notice.text)) lines.push_back(line);
   }
   lines.push_back(linesOf(copiedNotice().text).front());
@@ -339,7 +343,7 @@ TEST(HelpTest, SystemShellClosesItsHelpWindowsBeforeItGoes) {
   HWND help = nullptr;
   {
     SystemShell shell;
-    help = shell.htmlHelp(nullptr, helpFilePath(), kDisplayTopic, 0);
+    help = shell.openHelp(nullptr, helpFilePath());
     ASSERT_NE(help, nullptr);
     pumpFor(100);
   }
@@ -375,7 +379,7 @@ TEST(HelpTest, WithoutTheSearchFlagTheLibrariesAreLoadedByTheirFullSystemPath) {
     SystemShell shell(&loadWithoutSearchFlags);
     NOTIFYICONDATAA none{};
     shell.notifyIcon(NIM_DELETE, &none);  // loads the shell's library
-    shell.htmlHelp(nullptr, programFolder() + L"No_Such_Help_File.chm", kDisplayTopic, 0);
+    shell.openHelp(nullptr, programFolder() + L"No_Such_Help_File.chm");
   }
   ASSERT_EQ(loads.size(), 4u);
   EXPECT_EQ(loads[0].name, L"shell32.dll");

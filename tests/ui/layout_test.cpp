@@ -223,6 +223,52 @@ TEST_F(LayoutTest, ControlsSitAtTheirHandComputedPixels) {
   }
 }
 
+// 110 dpi is no multiple of 24 dpi: many edges fall between pixels, and a control whose size were
+// converted on its own would end a pixel away from where its right or bottom edge belongs. Each
+// edge here is MulDiv(twips, 110, 1440), worked out by hand and rounded to the nearest pixel.
+TEST_F(LayoutTest, AtAScaleOffTheTwentyFourDpiStepsEachEdgeIsRoundedOnItsOwn) {
+  changeScale(110);
+  ASSERT_EQ(window.dpi(), 110u);
+  RECT client{};
+  GetClientRect(main(), &client);
+  EXPECT_EQ(client.right, 459);   // 6015 twips: 459.48
+  EXPECT_EQ(client.bottom, 469);  // 6135 twips: 468.65
+  static const Pinned mainPins[] = {
+      // Left, top, right, bottom in twips, then in pixels before rounding.
+      {kEntryText, {18, 28, 441, 53}},           // 240 360 5775 690: 18.33 27.50 441.15 52.71
+      {kDebugText, {18, 321, 441, 386}},         // 240 4200 5775 5055: 18.33 320.83 441.15 386.15
+      {kClipboardButton, {358, 422, 441, 450}},  // 4680 5520 5775 5895: 357.50 421.67 441.15 450.31
+      {kProceedButton, {266, 422, 349, 450}},    // 3480 5520 4575 5895: 265.83 421.67 349.48 450.31
+      {kRedText, {138, 165, 203, 187}},          // 1800 2160 2655 2445: 137.50 165.00 202.81 186.77
+      {kGreenText, {138, 193, 203, 214}},        // 1800 2520 2655 2805: 137.50 192.50 202.81 214.27
+      {kColorLabel1, {211, 165, 239, 184}},      // 2760 2160 3135 2415: 210.83 165.00 239.48 184.48
+      {kFailedRadio, {303, 229, 395, 249}},      // 3960 3000 5175 3255: 302.50 229.17 395.31 248.65
+      {kFrame5, {9, 303, 450, 395}},             // 120 3960 5895 5175: 9.17 302.50 450.31 395.31
+  };
+  expectPinned(main(), mainPins);
+  // Edges that coincide in twips coincide in pixels: the Clipboard button ends where the text
+  // boxes above it end (5775 twips), and the buttons of a row end on one line (5895 twips).
+  EXPECT_EQ(placeOf(item(kClipboardButton)).right, placeOf(item(kDebugText)).right);
+  EXPECT_EQ(placeOf(item(kClipboardButton)).right, placeOf(item(kEntryText)).right);
+  EXPECT_EQ(placeOf(item(kProceedButton)).bottom, placeOf(item(kClipboardButton)).bottom);
+
+  command(kMnuAbout);
+  const HWND about = window.aboutHwnd();
+  ASSERT_NE(about, nullptr);
+  changeScale(110, {}, about);
+  GetClientRect(about, &client);
+  EXPECT_EQ(client.right, 249);   // 3255 twips: 248.65
+  EXPECT_EQ(client.bottom, 120);  // 1575 twips: 120.31
+  static const Pinned aboutPins[] = {
+      {kAboutFrame1, {9, 0, 239, 111}},          // 120 0 3135 1455: 9.17 0.00 239.48 111.15
+      {kAboutLabel1, {18, 18, 230, 38}},         // 240 240 3015 495: 18.33 18.33 230.31 37.81
+      {kAboutLabel2, {18, 37, 84, 56}},          // 240 480 1095 735: 18.33 36.67 83.65 56.15
+      {kAboutCloseButton, {165, 73, 230, 102}},  // 2160 960 3015 1335: 165.00 73.33 230.31 101.98
+  };
+  expectPinned(about, aboutPins);
+  SendMessageW(about, WM_CLOSE, 0, 0);
+}
+
 // A screen reader names a text box after the frame or label made just before it.
 TEST_F(LayoutTest, EveryTextBoxIsNamedByItsFrameOrLabel) {
   const struct {

@@ -448,8 +448,7 @@ TEST_F(MainWindowTest, ColorModePairSwitchesFieldsOptionsAndBackgrounds) {
     for (int id : kComponentFields) {
       EXPECT_TRUE(IsWindowEnabled(item(id))) << id;
       EXPECT_EQ(textOf(item(id)), L"1.0");
-      EXPECT_EQ(askColors(main(), item(id), WM_CTLCOLOREDIT).brush,
-                GetSysColorBrush(COLOR_WINDOW));
+      EXPECT_EQ(askColors(main(), item(id), WM_CTLCOLOREDIT).brush, GetSysColorBrush(COLOR_WINDOW));
     }
     click(kCheckManual);
   }
@@ -788,6 +787,7 @@ TEST_F(MainWindowTest, BusyClipboardIsReportedAndKeepsItsContent) {
 TEST_F(MainWindowTest, EachClipboardFailureHasAWarningOfItsOwn) {
   const std::pair<ClipboardResult, std::wstring> failures[] = {
       {ClipboardResult::Busy, kBusy},
+      {ClipboardResult::NotCleared, kNotCleared},
       {ClipboardResult::Emptied, kClipboardEmptied},
       {ClipboardResult::NoMemory, kNoMemory}};
   for (const auto& [failure, text] : failures) {
@@ -875,9 +875,7 @@ TEST_F(MainWindowTest, F1OpensTheHelpFileBesideTheProgramFromAnyControl) {
   ASSERT_EQ(shell.helpCalls.size(), 3u);
   for (const HelpCall& call : shell.helpCalls) {
     EXPECT_EQ(call.file, programFolder() + L"Corvel_Editor_Zazo_Help.chm");
-    EXPECT_EQ(call.command, 0u);
-    EXPECT_EQ(call.data, 0u);
-    EXPECT_EQ(call.caller, main());
+    EXPECT_EQ(call.owner, main());
   }
   EXPECT_TRUE(shell.boxes.empty());
   EXPECT_EQ(textOf(item(kDebugText)), kStartLog);
