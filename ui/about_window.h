@@ -14,12 +14,10 @@ inline constexpr wchar_t kAboutClassName[] = L"CorvelEditorZoziAbout";
 
 class AboutWindow : public TableWindow<AboutWindow> {
  public:
-  AboutWindow(HINSTANCE instance, HWND mainWindow);
+  AboutWindow(HINSTANCE instance, WindowCore& mainWindow, WindowServices& services);
   ~AboutWindow() { destroyWindow(); }
 
-  // Creates the window and runs its load step, which disables the main window.
-  bool create();
-  // Shows it, centred on the main window's monitor, with the focus on Close.
+  // Shows it in front, with the focus on Close.
   void show();
   // Gives the main window back, enabled, then unloads this one.
   void close();
@@ -31,10 +29,9 @@ class AboutWindow : public TableWindow<AboutWindow> {
   bool onCreate();
   std::optional<LRESULT> dispatch(UINT message, WPARAM wParam, LPARAM lParam);
   void onCommand(int id);
-  void onActivate(WORD state);
   void onDestroy();
 
-  HWND main_;
+  WindowCore& main_;
 };
 
 }  // namespace zozi::ui

@@ -63,11 +63,10 @@ void MainWindow::helpContentsCommand() {
 
 void MainWindow::aboutCommand() {
   if (about_ && about_->hwnd()) return;
-  // About's load step disables this window, which may take the focus from the controls: saved
-  // first, so that Close gives it back where the user left it.
-  saveFocus();
-  about_ = std::make_unique<AboutWindow>(instance(), hwnd());
-  if (about_->create()) about_->show();
+  // About's load step disables this window for it (disableFor), which keeps the focus, so that
+  // Close gives it back where the user left it. It opens on this window's monitor.
+  about_ = std::make_unique<AboutWindow>(instance(), *this, shell_);
+  if (about_->create(hwnd())) about_->show();
 }
 
 }  // namespace zozi::ui

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include <imm.h>
+
 #include "resource.h"
 #include "wide_text.h"
 
@@ -20,81 +22,46 @@ int indexOf(const std::array<int, N>& ids, int id) {
   return -1;
 }
 
+LRESULT CALLBACK debugTextProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  // Escape in a multi-line box would ask its parent to close; here it closes nothing.
+  if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) return 0;
+  return callEditProcedure(hwnd, message, wParam, lParam);
+}
+
 }  // namespace
 
 const WindowDefinition& MainWindow::definition() {
-  static const WindowDefinition main{kMainClassName,
-                                     kAppTitleWide,
-                                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                     0,
-                                     kMainClient,
-                                     mainControls(),
-                                     kFrame1,
-                                     IDI_APP};
+  static const WindowDefinition main{
+      .className = kMainClassName,
+      .title = kAppTitleWide,
+      .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+      .clientTwips = kMainClient,
+      .controls = mainControls(),
+      .menu = mainMenu(),
+      .shortcuts = kMainShortcuts,
+      .icon = IDI_APP,
+  };
   return main;
 }
 
 MainWindow::MainWindow(HINSTANCE instance, Shell& shell, bool quitOnDestroy)
-    : TableWindow(instance), shell_(shell), quitOnDestroy_(quitOnDestroy), tray_(shell) {}
-
-bool MainWindow::create() {
-  OwnedMenu menu(createMenu());
-  // The window owns the menu from its creation on; if it was not made, the owner frees it.
-  if (!createWindow(menu.get())) return false;
-  menu.release();
-  return true;
-}
-
-HMENU MainWindow::createMenu() {
-  HMENU bar = CreateMenu();
-  HMENU popup = nullptr;
-  for (const MenuSpec& row : mainMenu()) {
-    switch (row.row) {
-      case MenuRow::Popup:
-        popup = CreatePopupMenu();
-        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), row.text);
-        break;
-      case MenuRow::Item:
-        AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(row.id), row.text);
-        break;
-      case MenuRow::Separator:
-        AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-        break;
-    }
-  }
-  return bar;
-}
-
-void MainWindow::show(int showCommand) {
-  ShowWindow(hwnd(), showCommand);
-  UpdateWindow(hwnd());
-  SetFocus(control(kEntryText));
-}
+    : TableWindow(instance, shell), shell_(shell), quitOnDestroy_(quitOnDestroy), tray_(shell) {}
 
 bool MainWindow::onCreate() {
-  highContrast_ = shell_.highContrast();
-  prepareFields();
-  // A screen reader reads the controls' help texts from the tooltips, before any mouse comes
-  // near: made now for it; otherwise at the first hover, which keeps the start short.
-  if (shell_.screenReader()) createTooltips();
+  // The component fields pass every typed character through the key filter first, and take no
+  // characters from an input method: characters composed by one would arrive without passing
+  // the filter, as they do not in a numeric field. Escape in the log box closes nothing.
+  for (int id : kComponentIds) {
+    subclassEdit(control(id), componentFieldProc);
+    ImmAssociateContextEx(control(id), nullptr, 0);
+  }
+  subclassEdit(control(kDebugText), debugTextProc);
 
   // The load step. The check boxes start as the records say; the options as the layout says.
   showComponentTexts(loadStep(state_));
   showTextModeChecks();
   showColorMode();
-
-  accelerators_.reset(createAccelerators());
-  return accelerators_.get() != nullptr;
-}
-
-HACCEL MainWindow::createAccelerators() {
-  std::array<ACCEL, kMainShortcuts.size()> keys{};
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    const ShortcutSpec& key = kMainShortcuts[i];
-    keys[i] = ACCEL{static_cast<BYTE>(FVIRTKEY | (key.control ? FCONTROL : 0)),
-                    static_cast<WORD>(key.virtualKey), static_cast<WORD>(key.command)};
-  }
-  return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+  return true;
 }
 
 std::optional<LRESULT> MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -106,32 +73,12 @@ std::optional<LRESULT> MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM 
       return onControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), false);
     case WM_CTLCOLORSTATIC:
       return onControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), true);
-    case WM_MOUSEMOVE:
+    case WM_MOUSEMOVE:  // the tray icon's callback message (the record's uCallbackMessage)
       onTrayCallback(lParam);
       return 0;
-    case WM_NEXTDLGCTL:
-      onNextControl(wParam, lParam);
-      return 0;
-    case WM_ACTIVATE:
-      return onActivate(LOWORD(wParam));
-    case kActivateAbout:
-      onActivateAbout();
-      return 0;
-    case WM_SETFOCUS:
-      onSetFocus();
-      return 0;
-    case WM_SETCURSOR:
-      onSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam));
-      return std::nullopt;  // the default handling sets the cursor, and beeps at HTERROR
     case WM_ENDSESSION:
       onEndSession(wParam != FALSE);
       return 0;
-    case WM_SETTINGCHANGE:
-      onSettingChange(wParam);
-      return std::nullopt;
-    case WM_SYSCOLORCHANGE:
-      onColorsChanged();
-      return std::nullopt;
     case WM_DESTROY:
       onDestroy();
       return 0;
@@ -148,46 +95,36 @@ void MainWindow::onCommand(int id, int code) {
   // Buttons and menu items arrive with code 0, shortcut keys with 1; other notifications
   // (focus, text changes) have no handler.
   if (code != 0 && code != 1) return;
-  using Handler = void (*)(MainWindow&, int);
-  struct Route {
+  // The commands, one row each; a button and its menu item run the same member.
+  static constexpr struct {
     int id;
-    Handler run;
+    void (MainWindow::*run)();
+  } commands[] = {
+      {kClearTextButton, &MainWindow::clearEntryCommand},
+      {kClearButton, &MainWindow::clearLogCommand},
+      {kExitButton, &MainWindow::exitCommand},
+      {kMnuExit, &MainWindow::exitCommand},
+      {kClipboardButton, &MainWindow::copyToClipboardCommand},
+      {kMnuClipboard, &MainWindow::copyToClipboardCommand},
+      {kMnuHelpContents, &MainWindow::helpContentsCommand},
+      {kMnuAbout, &MainWindow::aboutCommand},
+      {kMnuMinimize, &MainWindow::minimize_to_tray},
   };
-  static const Route routes[] = {
-      {kProceedButton, [](MainWindow& w, int) { w.proceedCommand(ProceedTrigger::Button); }},
-      {kMnuProceed, [](MainWindow& w, int) { w.proceedCommand(ProceedTrigger::Menu); }},
-      {kClearTextButton, [](MainWindow& w, int) { w.clearEntryCommand(); }},
-      {kClearButton, [](MainWindow& w, int) { w.clearLogCommand(); }},
-      {kExitButton, [](MainWindow& w, int) { w.exitCommand(); }},
-      {kMnuExit, [](MainWindow& w, int) { w.exitCommand(); }},
-      {kClipboardButton, [](MainWindow& w, int) { w.copyToClipboardCommand(); }},
-      {kMnuClipboard, [](MainWindow& w, int) { w.copyToClipboardCommand(); }},
-      {kMnuHelpContents, [](MainWindow& w, int) { w.helpContentsCommand(); }},
-      {kMnuAbout, [](MainWindow& w, int) { w.aboutCommand(); }},
-      {kMnuMinimize, [](MainWindow& w, int) { w.minimize_to_tray(); }},
-      {kLocalizedText, [](MainWindow& w, int id) { w.onTextModeClick(id); }},
-      {kStandardText, [](MainWindow& w, int id) { w.onTextModeClick(id); }},
-      {kCheckDefault, [](MainWindow& w, int id) { w.onColorModeClick(id); }},
-      {kCheckManual, [](MainWindow& w, int id) { w.onColorModeClick(id); }},
-      {kWhiteRadio, [](MainWindow& w, int id) { w.onPresetClick(id); }},
-      {kGreenRadio, [](MainWindow& w, int id) { w.onPresetClick(id); }},
-      {kRedRadio, [](MainWindow& w, int id) { w.onPresetClick(id); }},
-      {kBlueRadio, [](MainWindow& w, int id) { w.onPresetClick(id); }},
-      {kGreyRadio, [](MainWindow& w, int id) { w.onPresetClick(id); }},
-      {kNewRadio, [](MainWindow& w, int id) { w.onIconClick(id); }},
-      {kCurrentRadio, [](MainWindow& w, int id) { w.onIconClick(id); }},
-      {kDoneRadio, [](MainWindow& w, int id) { w.onIconClick(id); }},
-      {kFailedRadio, [](MainWindow& w, int id) { w.onIconClick(id); }},
-      {kCanceledRadio, [](MainWindow& w, int id) { w.onIconClick(id); }},
-      // Enter, made into IDOK by the dialog manager, is no default button: it presses only a
-      // button that has the focus. Escape (IDCANCEL) does nothing.
-      {IDOK, [](MainWindow& w, int) { w.onEnterKey(); }},
-  };
-  for (const auto& route : routes) {
-    if (route.id == id) {
-      route.run(*this, id);
-      return;
-    }
+  for (const auto& command : commands) {
+    if (command.id == id) return (this->*command.run)();
+  }
+  // Proceed's button and menu item differ in the warning only; the check boxes and option
+  // groups by the rules' id tables.
+  if (id == kProceedButton || id == kMnuProceed) {
+    proceedCommand(id == kMnuProceed ? ProceedTrigger::Menu : ProceedTrigger::Button);
+  } else if (id == kLocalizedText || id == kStandardText) {
+    onTextModeClick(id);
+  } else if (id == kCheckDefault || id == kCheckManual) {
+    onColorModeClick(id);
+  } else if (indexOf(kPresetIds, id) >= 0) {
+    onPresetClick(id);
+  } else if (indexOf(kIconIds, id) >= 0) {
+    onIconClick(id);
   }
 }
 
@@ -235,20 +172,14 @@ void MainWindow::onIconClick(int id) {
 // Showing what the rules wrote. Only what differs is written: each write to a control is a round
 // trip to the window system.
 
-void MainWindow::showCheck(int id, std::uint16_t value) {
-  if (isChecked(id) != (value != 0)) {
-    SendMessageW(control(id), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
-  }
-}
-
 void MainWindow::showTextModeChecks() {
-  showCheck(kLocalizedText, state_.textModePair.localizedValue);
-  showCheck(kStandardText, state_.textModePair.standardValue);
+  showCheck(kLocalizedText, state_.textModePair.localizedValue != 0);
+  showCheck(kStandardText, state_.textModePair.standardValue != 0);
 }
 
 void MainWindow::showColorMode() {
-  showCheck(kCheckDefault, state_.colors.defaultValue);
-  showCheck(kCheckManual, state_.colors.manualValue);
+  showCheck(kCheckDefault, state_.colors.defaultValue != 0);
+  showCheck(kCheckManual, state_.colors.manualValue != 0);
   for (std::size_t i = 0; i < kPresetCount; ++i) {
     EnableWindow(control(kPresetIds[i]), state_.colors.optionEnabled[i]);
   }
@@ -306,7 +237,7 @@ LRESULT MainWindow::onControlColor(HDC dc, HWND child, bool isStatic) {
     // takes the dialog colour the system pairs with grey text.
     const bool light3D = state_.colors.fields[static_cast<std::size_t>(field)].background ==
                          FieldBackground::Light3D;
-    const int color = !light3D ? COLOR_WINDOW : highContrast_ ? COLOR_BTNFACE : COLOR_3DLIGHT;
+    const int color = !light3D ? COLOR_WINDOW : highContrast() ? COLOR_BTNFACE : COLOR_3DLIGHT;
     SetBkColor(dc, GetSysColor(color));
     SetTextColor(dc, GetSysColor(IsWindowEnabled(child) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(color));
@@ -314,7 +245,7 @@ LRESULT MainWindow::onControlColor(HDC dc, HWND child, bool isStatic) {
   const ControlSpec* row = findSpec(mainControls(), id);
   if (isStatic && row && row->kind == Kind::Label && row->textColor != kSystemTextColor) {
     // In high contrast the labels take the system's text colour, as every text must.
-    SetTextColor(dc, highContrast_ ? GetSysColor(COLOR_BTNTEXT) : row->textColor);
+    SetTextColor(dc, highContrast() ? GetSysColor(COLOR_BTNTEXT) : row->textColor);
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
   }
@@ -328,18 +259,6 @@ void MainWindow::onEndSession(bool ending) {
   if (ending) DestroyWindow(hwnd());
 }
 
-void MainWindow::onSettingChange(WPARAM setting) {
-  // A screen reader started: it reads the controls' help texts from the tooltips.
-  if (setting == SPI_SETSCREENREADER && shell_.screenReader()) createTooltips();
-  onColorsChanged();
-}
-
-void MainWindow::onColorsChanged() {
-  // High contrast switched on or off, or the colour scheme changed: paint everything again.
-  highContrast_ = shell_.highContrast();
-  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
 void MainWindow::onDestroy() {
   // The unload step: the tray delete goes out with the record as it stands, even all zero.
   tray_.remove();
@@ -350,18 +269,40 @@ void MainWindow::onDestroy() {
 int MainWindow::showNotice(const Notice& notice) {
   // A message box disables this window before it appears. Where that takes the focus from the
   // controls (older Wine and other window managers do; current Wine and Windows, only from the
-  // window itself), the save at the deactivation would come too late: save it now, and put it
-  // back once the box is gone.
-  saveFocus();
-  const int answer = shell_.show(hwnd(), notice);
-  restoreFocus();
-  return answer;
+  // window itself), the save at the deactivation would come too late: kept now, and put back
+  // once the box is gone.
+  const FocusKept kept(*this);
+  return shell_.show(hwnd(), notice);
 }
 
-std::wstring MainWindow::controlText(int id) const { return windowText(control(id)); }
+// The component fields and the log box, subclassed.
 
-bool MainWindow::isChecked(int id) const {
-  return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+LRESULT CALLBACK MainWindow::componentFieldProc(HWND hwnd, UINT message, WPARAM wParam,
+                                                LPARAM lParam) noexcept {
+  try {
+    if (message == WM_GETDLGCODE && lParam) {
+      // Enter and Escape must reach the key filter, not become the dialog manager's IDOK and
+      // IDCANCEL; Tab still moves the focus.
+      const auto* msg = reinterpret_cast<const MSG*>(lParam);
+      const bool enterOrEscape = (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
+                                 (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
+      const LRESULT code = callEditProcedure(hwnd, message, wParam, lParam);
+      return enterOrEscape ? (code | DLGC_WANTMESSAGE) : code;
+    }
+    if (message == WM_CHAR) {
+      MainWindow* self = fromHandle(GetParent(hwnd));
+      if (self && !self->onComponentChar(wParam)) return 0;
+    }
+  } catch (...) {
+    return 0;
+  }
+  return callEditProcedure(hwnd, message, wParam, lParam);
+}
+
+bool MainWindow::onComponentChar(WPARAM code) {
+  if (filterComponentKey(static_cast<std::uint16_t>(code)) == KeyVerdict::Accepted) return true;
+  showNotice(rejectedKeyWarning());
+  return false;
 }
 
 }  // namespace zozi::ui

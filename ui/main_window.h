@@ -1,14 +1,13 @@
-// The main window "Main": the form, its menus and the commands behind them.
+// The main window "Main": the form, what its rules change shown on its controls, and the commands
+// behind its buttons and menus. What every window does is the base's (window/table_window.h).
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
 #include <optional>
-#include <string>
 
 #include "about_window.h"
-#include "handles.h"
 #include "layout.h"
 #include "main_state.h"
 #include "shell.h"
@@ -26,19 +25,13 @@ class MainWindow : public TableWindow<MainWindow> {
   MainWindow(HINSTANCE instance, Shell& shell, bool quitOnDestroy = true);
   ~MainWindow() { destroyWindow(); }
 
-  // Creates the window, its menu and its controls and runs the load step; not shown yet.
-  bool create();
-  // Shows the window centred on its monitor with the focus in the message field.
-  void show(int showCommand);
-
   static const WindowDefinition& definition();
 
-  HWND tooltip() const { return tooltip_; }
-  HACCEL accelerators() const { return accelerators_.get(); }
+  // Shows the window with the focus in the message field.
+  void show(int showCommand) { showWindow(showCommand); }
   HWND aboutHwnd() const { return about_ ? about_->hwnd() : nullptr; }
   const MainState& state() const { return state_; }
-  const NOTIFYICONDATAA& trayIconData() const { return tray_.data(); }
-  bool inTray() const { return tray_.hidden(); }
+  const TrayIcon& tray() const { return tray_; }
 
   // Help > About: opens the About window, unless it is open already.
   void aboutCommand();
@@ -53,27 +46,18 @@ class MainWindow : public TableWindow<MainWindow> {
   void exitCommand();
   void copyToClipboardCommand();
   void helpContentsCommand();
+  // The tray routine keeps the name the form has always given it, unlike the members around it.
   void minimize_to_tray();
   void restoreFromTray();
 
   bool onCreate();
   std::optional<LRESULT> dispatch(UINT message, WPARAM wParam, LPARAM lParam);
-
-  // Messages.
   void onCommand(int id, int code);
   LRESULT onControlColor(HDC dc, HWND control, bool isStatic);
   void onTrayCallback(LPARAM lParam);
-  std::optional<LRESULT> onActivate(WORD state);
-  void onActivateAbout();
-  void onSetFocus();
-  void onSetCursor(HWND over, WORD hitTest, WORD mouseMessage);
-  void onNextControl(WPARAM wParam, LPARAM lParam);
-  void onEnterKey();
   void onEndSession(bool ending);
-  void onSettingChange(WPARAM setting);
-  void onColorsChanged();
-  void onDestroy();
   void onScaleChanged();
+  void onDestroy();
 
   // Control events: each reads the click into the record, runs the rule and shows what the rule
   // changed.
@@ -82,46 +66,22 @@ class MainWindow : public TableWindow<MainWindow> {
   void onPresetClick(int id);
   void onIconClick(int id);
   bool onComponentChar(WPARAM code);  // true: the field may take it
+  static LRESULT CALLBACK componentFieldProc(HWND hwnd, UINT message, WPARAM wParam,
+                                             LPARAM lParam) noexcept;
 
   // What the rules write, shown on the controls. The component texts are written only by the
   // rules that set them (the load step and a preset): the fields own what the user types.
-  void showCheck(int id, std::uint16_t value);
   void showTextModeChecks();
   void showColorMode();
   void showComponentTexts(const ComponentTexts& texts);
   void showOptionTabStops();
 
-  // The component fields' key filter and the log box's keys (component_fields.cpp).
-  void prepareFields();
-  static LRESULT CALLBACK componentFieldProc(HWND hwnd, UINT message, WPARAM wParam,
-                                             LPARAM lParam) noexcept;
-  static LRESULT CALLBACK debugTextProc(HWND hwnd, UINT message, WPARAM wParam,
-                                        LPARAM lParam) noexcept;
-
-  static HMENU createMenu();
-  static HACCEL createAccelerators();
-  bool hasTooltip(HWND child) const;
-  static void bringForward(HWND window);
-  void createTooltips();
   int showNotice(const Notice& notice);
-  // The focused control, kept across anything that disables or deactivates the window.
-  void saveFocus();
-  void focusLastControl();
-  void restoreFocus();
-  std::wstring controlText(int id) const;
-  bool isChecked(int id) const;
-
-  // Posted to itself: hand the activation on to About once the activation at hand is done.
-  static constexpr UINT kActivateAbout = WM_APP + 1;
 
   Shell& shell_;
   bool quitOnDestroy_;
-  HWND lastFocus_ = nullptr;
   MainState state_;
   TrayIcon tray_;
-  bool highContrast_ = false;  // read at creation and whenever the system's colours change
-  OwnedAccel accelerators_;
-  HWND tooltip_ = nullptr;  // destroyed with the window, which owns it
   std::unique_ptr<AboutWindow> about_;
 };
 

@@ -1,6 +1,7 @@
 // The narrow seam between the windows and the calls that block or reach outside them:
-// message boxes, the beep, the clipboard, the help system and the tray. Production uses
-// SystemShell; tests script the answers and record the calls.
+// message boxes, the beep, the clipboard, the help system and the tray, and the system settings
+// every window asks about (WindowServices). Production uses SystemShell; tests script the answers
+// and record the calls.
 #pragma once
 
 #include <windows.h>
@@ -10,15 +11,15 @@
 
 #include "handles.h"
 #include "notice.h"
+#include "window_services.h"
 
 namespace zozi::ui {
 
 // The style of the message box that shows a notice: its buttons and its icon.
 UINT noticeStyle(const Notice& notice);
 
-class Shell {
+class Shell : public WindowServices {
  public:
-  virtual ~Shell() = default;
   // Shows the notice in a modal message box, after the system's warning sound where the notice
   // asks for one. Returns the button pressed (IDOK, IDYES, IDNO).
   virtual int show(HWND owner, const Notice& notice) = 0;
@@ -35,10 +36,6 @@ class Shell {
   // window. Returns the help window, or null when none opened (no file, no help system).
   virtual HWND openHelp(HWND owner, const std::wstring& file) = 0;
   virtual BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) = 0;
-  // Whether the system's high-contrast mode is on.
-  virtual bool highContrast() = 0;
-  // Whether a screen reader is running (it reads help texts from the tooltips).
-  virtual bool screenReader() = 0;
 };
 
 // Loads a system library by name; the flags are LoadLibraryExW's.

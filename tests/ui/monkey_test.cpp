@@ -490,7 +490,7 @@ class Monkey {
     if ((IsWindowEnabled(window->hwnd()) != FALSE) == model.aboutOpen) {
       return L"the main window's enabled state does not follow About";
     }
-    if (window->inTray() != model.inTray ||
+    if (window->tray().hidden() != model.inTray ||
         (IsWindowVisible(window->hwnd()) != FALSE) == model.inTray) {
       return model.inTray ? L"the window is not in the tray, the model says it is"
                           : L"the window is in the tray or hidden, the model says shown";
@@ -753,7 +753,7 @@ TEST(MonkeyTest, RandomActionsMatchAModelOfTheRules) {
   MainWindow& window = *monkey.window;
   if (HWND about = monkey.about()) click(window, GetDlgItem(about, kAboutCloseButton));
   monkey.model.aboutOpen = false;
-  if (window.inTray()) {
+  if (window.tray().hidden()) {
     PostMessageW(window.hwnd(), WM_MOUSEMOVE, 0, WM_LBUTTONDOWN);
     pumpPending(window);
   }

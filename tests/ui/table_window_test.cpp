@@ -8,6 +8,7 @@
 #include <string>
 
 #include "controls.h"
+#include "fake_shell.h"
 #include "table_window.h"
 
 namespace zozi::test {
@@ -19,15 +20,17 @@ enum class Step { Succeeds, Throws, ReturnsFalse };
 
 class TestWindow : public TableWindow<TestWindow> {
  public:
-  explicit TestWindow(Step step) : TableWindow(GetModuleHandleW(nullptr)), step_(step) {}
+  explicit TestWindow(Step step) : TableWindow(GetModuleHandleW(nullptr), services_), step_(step) {}
   ~TestWindow() { destroyWindow(); }
-  bool create(HMENU menu = nullptr) { return createWindow(menu); }
+  bool createWithMenu(HMENU menu) { return createWindow(menu); }
 
   // Two inches by half an inch: whole pixels at any scale.
   static constexpr TwipSize kClient{2880, 720};
   static const WindowDefinition& definition() {
-    static const WindowDefinition test{
-        L"ZoziTestTableWindow", L"Test", WS_OVERLAPPEDWINDOW, 0, kClient, {}, 0};
+    static const WindowDefinition test{.className = L"ZoziTestTableWindow",
+                                       .title = L"Test",
+                                       .style = WS_OVERLAPPEDWINDOW,
+                                       .clientTwips = kClient};
     return test;
   }
 
@@ -39,6 +42,7 @@ class TestWindow : public TableWindow<TestWindow> {
   }
   std::optional<LRESULT> dispatch(UINT, WPARAM, LPARAM) { return std::nullopt; }
 
+  inline static FakeShell services_;
   Step step_;
 };
 
@@ -64,7 +68,7 @@ TEST(TableWindowTest, AWrappingMenuBarKeepsTheTablesClientSize) {
                   (L"Quite a long title " + std::to_wstring(i)).c_str());
     }
     TestWindow window(Step::Succeeds);
-    ASSERT_TRUE(window.create(bar));
+    ASSERT_TRUE(window.createWithMenu(bar));
     const int dpi = static_cast<int>(window.dpi());
     RECT client{};
     GetClientRect(window.hwnd(), &client);

@@ -114,7 +114,7 @@ TEST_F(TrayAboutTest, MinimizeMenuItemHidesTheWindowAndAddsOneIcon) {
   EXPECT_FALSE(IsWindowVisible(main()));
   expectOneAddSince(0);
   // The window's copy of the record is what went to the shell.
-  EXPECT_TRUE(sameRecord(window.trayIconData(), shell.trayCalls[0].data));
+  EXPECT_TRUE(sameRecord(window.tray().data(), shell.trayCalls[0].data));
 }
 
 TEST_F(TrayAboutTest, OnlyLeftPressAndRightReleaseOnTheIconRestore) {

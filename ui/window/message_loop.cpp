@@ -2,14 +2,14 @@
 
 #include <commctrl.h>
 
-#include "main_window.h"
+#include "table_window.h"
 
 namespace zozi::ui {
 
-bool preTranslateMessage(MainWindow& main, MSG& msg) {
+bool preTranslateMessage(WindowCore& main, MSG& msg) {
   const HWND hwnd = main.hwnd();
   if (!hwnd) return false;
-  // A disabled main window (About open) or a hidden one (in the tray) takes no shortcut.
+  // A disabled main window (another open in its stead) or a hidden one takes no shortcut.
   const bool forMain = msg.hwnd == hwnd || IsChild(hwnd, msg.hwnd);
   // The tooltip learns where the mouse is from the loop: it subclasses no control.
   if (forMain && main.tooltip() && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) {
@@ -19,11 +19,11 @@ bool preTranslateMessage(MainWindow& main, MSG& msg) {
       TranslateAcceleratorW(hwnd, main.accelerators(), &msg)) {
     return true;
   }
-  if (const HWND about = main.aboutHwnd(); about && IsDialogMessageW(about, &msg)) return true;
+  if (const HWND lent = main.lentTo(); lent && IsDialogMessageW(lent, &msg)) return true;
   return IsDialogMessageW(hwnd, &msg) != FALSE;
 }
 
-int runMessageLoop(MainWindow& main) {
+int runMessageLoop(WindowCore& main) {
   MSG msg{};
   for (;;) {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "scale.h"
 
 namespace zozi::ui {
@@ -87,6 +89,61 @@ void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec
       SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
     }
   }
+}
+
+HMENU createMenu(std::span<const MenuSpec> menu) {
+  if (menu.empty()) return nullptr;
+  HMENU bar = CreateMenu();
+  HMENU popup = nullptr;
+  for (const MenuSpec& row : menu) {
+    switch (row.row) {
+      case MenuRow::Popup:
+        popup = CreatePopupMenu();
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), row.text);
+        break;
+      case MenuRow::Item:
+        AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(row.id), row.text);
+        break;
+      case MenuRow::Separator:
+        AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+        break;
+    }
+  }
+  return bar;
+}
+
+HACCEL createAccelerators(std::span<const ShortcutSpec> shortcuts) {
+  std::vector<ACCEL> keys;
+  keys.reserve(shortcuts.size());
+  for (const ShortcutSpec& key : shortcuts) {
+    keys.push_back(ACCEL{static_cast<BYTE>(FVIRTKEY | (key.control ? FCONTROL : 0)),
+                         static_cast<WORD>(key.virtualKey), static_cast<WORD>(key.command)});
+  }
+  return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+}
+
+namespace {
+
+// The edit class's own procedure, to which the subclassed boxes hand on what they do not
+// handle. All boxes of the class share it, so one copy serves them all; a window property per
+// box would cost a round trip to the window server for every message under Wine.
+WNDPROC editProcedure = nullptr;
+
+}  // namespace
+
+void subclassEdit(HWND edit, WNDPROC procedure) {
+  const auto previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+  if (!previous) return;
+  if (!editProcedure) editProcedure = previous;
+  // A box that something else subclassed first keeps its own chain untouched.
+  if (previous != editProcedure) {
+    SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+  }
+}
+
+LRESULT callEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcW(editProcedure, edit, message, wParam, lParam);
 }
 
 }  // namespace zozi::ui

@@ -1,5 +1,5 @@
-// Making the program's windows: their window class, the fonts of their controls and the controls
-// themselves, from a window's table.
+// Making the program's windows: their window class, menu bar, shortcut keys, icons, the fonts of
+// their controls and the controls themselves, from a window's tables.
 #pragma once
 
 #include <windows.h>
@@ -37,5 +37,14 @@ class ControlFonts {
 // handle at its row's position.
 void createControls(HWND parent, HINSTANCE instance, std::span<const ControlSpec> table, UINT dpi,
                     const ControlFonts& fonts, std::span<HWND> made = {});
+
+// The menu bar of a table (nullptr for an empty one), and the accelerator table of its keys.
+HMENU createMenu(std::span<const MenuSpec> menu);
+HACCEL createAccelerators(std::span<const ShortcutSpec> shortcuts);
+
+// Puts an edit control's messages through procedure first, which hands on what it does not take
+// with callEditProcedure.
+void subclassEdit(HWND edit, WNDPROC procedure);
+LRESULT callEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace zozi::ui

@@ -1,0 +1,188 @@
+#include "table_window.h"
+
+#include <utility>
+
+#include "scale.h"
+#include "wide_text.h"
+
+namespace zozi::ui {
+
+WindowCore::~WindowCore() {
+  if (!hwnd_) return;
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  DestroyWindow(hwnd_);
+}
+
+void WindowCore::destroyWindow() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+HWND WindowCore::control(int id) const {
+  const std::span<const ControlSpec> rows = definition_.controls;
+  for (std::size_t i = 0; i < controls_.size() && i < rows.size(); ++i) {
+    if (rows[i].id == id) return controls_[i];
+  }
+  return nullptr;
+}
+
+void WindowCore::showWindow(int showCommand) {
+  ShowWindow(hwnd_, showCommand);
+  UpdateWindow(hwnd_);
+  focusLastControl();
+}
+
+std::wstring WindowCore::controlText(int id) const { return windowText(control(id)); }
+
+bool WindowCore::isChecked(int id) const {
+  return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void WindowCore::showCheck(int id, bool checked) {
+  if (isChecked(id) != checked) {
+    SendMessageW(control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+}
+
+bool WindowCore::makeWindow(HMENU menu, HWND placeBy, WNDPROC entry, WindowCore* self) {
+  const WindowDefinition& def = definition_;
+  if (!registerWindowClass(instance_, def.className, entry)) return false;
+  if (!def.shortcuts.empty()) {
+    accelerators_.reset(createAccelerators(def.shortcuts));
+    if (!accelerators_) return false;
+  }
+  // A window opened from another goes on that one's monitor, where the user is looking.
+  const HMONITOR monitor = placeBy ? MonitorFromWindow(placeBy, MONITOR_DEFAULTTOPRIMARY)
+                                   : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  const UINT dpi = placeBy ? windowDpi(placeBy) : systemDpi();
+  const RECT place =
+      centredFrame(monitor, def.clientTwips, dpi, def.style, def.exStyle, menu != nullptr);
+  CreateWindowExW(def.exStyle, def.className, def.title, def.style, place.left, place.top,
+                  place.right - place.left, place.bottom - place.top, nullptr, menu, instance_,
+                  self);
+  return hwnd_ != nullptr;
+}
+
+bool WindowCore::makeControls() {
+  const WindowDefinition& def = definition_;
+  dpi_ = windowDpi(hwnd_);
+  highContrast_ = services_.highContrast();
+  loadIcons();
+  fonts_ = ControlFonts(def.controls, dpi_);
+  controls_.assign(def.controls.size(), nullptr);
+  createControls(hwnd_, instance_, def.controls, dpi_, fonts_, controls_);
+  for (HWND made : controls_) {
+    if (!made) return false;
+  }
+  // A screen reader reads the controls' help texts from the tooltips, before any mouse comes
+  // near: made now for it; otherwise at the first hover, which keeps the start short.
+  if (services_.screenReader()) makeTooltips();
+  return true;
+}
+
+void WindowCore::fitClientArea() {
+  // Made on a monitor of another scale than the screen's, or with a menu bar that wraps: place
+  // it again by what is measured.
+  if (!hasClientSize(hwnd_, definition_.clientTwips, dpi_)) {
+    placeCentred(hwnd_, definition_.clientTwips, dpi_);
+  }
+}
+
+void WindowCore::changeScale(UINT dpi, const RECT& suggested) {
+  const WindowDefinition& def = definition_;
+  dpi_ = dpi;
+  // The old fonts live until no control uses them any more.
+  const ControlFonts old = std::exchange(fonts_, ControlFonts(def.controls, dpi_));
+  // Each control by the handle kept beside its row, new font and new place in one pass; the
+  // moves in one batch.
+  HDWP batch = BeginDeferWindowPos(static_cast<int>(def.controls.size()));
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const ControlSpec& row = def.controls[i];
+    const HWND child = controls_[i];
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.forRole(row.font)), FALSE);
+    const RECT r = controlRect(def.controls, row, dpi_);
+    constexpr UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (batch) {
+      batch = DeferWindowPos(batch, child, nullptr, r.left, r.top, r.right - r.left,
+                             r.bottom - r.top, flags);
+    } else {
+      SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
+    }
+  }
+  if (batch) EndDeferWindowPos(batch);
+  placeAt(hwnd_, def.clientTwips, dpi_, suggested);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+  loadIcons();
+}
+
+void WindowCore::loadIcons() {
+  if (definition_.icon == 0) return;
+  // Alt+Tab's and the taskbar's icon, and the caption's, each at its size at this scale; the
+  // ones they replace go once the window no longer shows them.
+  if (OwnedIcon icon{loadIconAt(instance_, definition_.icon, SM_CXICON, dpi_)}) {
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
+    bigIcon_ = std::move(icon);
+  }
+  if (OwnedIcon icon{loadIconAt(instance_, definition_.icon, SM_CXSMICON, dpi_)}) {
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
+    smallIcon_ = std::move(icon);
+  }
+}
+
+std::optional<LRESULT> WindowCore::handleCommon(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ACTIVATE:
+      return onActivate(LOWORD(wParam));
+    case kHandOnActivation:
+      onHandOnActivation();
+      return 0;
+    case WM_SETFOCUS:
+      focusLastControl();
+      return 0;
+    case WM_ENABLE:
+      if (wParam) lentTo_ = nullptr;  // enabled again: nothing is lent any more
+      return std::nullopt;
+    case WM_NEXTDLGCTL:
+      onNextControl(wParam, lParam);
+      return 0;
+    case WM_COMMAND:
+      // Enter and Escape, made into IDOK and IDCANCEL by the dialog manager: Enter presses only
+      // a push button that has the focus (there is no default button); Escape does nothing.
+      if (LOWORD(wParam) == IDOK) onEnterKey();
+      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) return 0;
+      return std::nullopt;
+    case WM_SETCURSOR:
+      onSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam));
+      return std::nullopt;  // the default handling sets the cursor, and beeps at HTERROR
+    case WM_SETTINGCHANGE:
+      onSettingChange(wParam);
+      return std::nullopt;
+    case WM_SYSCOLORCHANGE:
+      onColorsChanged();
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+void WindowCore::onSettingChange(WPARAM setting) {
+  // A screen reader started: it reads the controls' help texts from the tooltips.
+  if (setting == SPI_SETSCREENREADER && services_.screenReader()) makeTooltips();
+  onColorsChanged();
+}
+
+void WindowCore::onColorsChanged() {
+  // High contrast switched on or off, or the colour scheme changed: paint everything again.
+  highContrast_ = services_.highContrast();
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void WindowCore::forgetWindow() {
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  hwnd_ = nullptr;
+  controls_.clear();
+  tooltip_ = nullptr;
+  lastFocus_ = nullptr;
+  lentTo_ = nullptr;
+}
+
+}  // namespace zozi::ui
