@@ -412,8 +412,7 @@ TEST_F(MainWindowTest, ColorModePairSwitchesFieldsOptionsAndBackgrounds) {
     for (int id : kComponentFields) {
       EXPECT_TRUE(IsWindowEnabled(item(id))) << id;
       EXPECT_EQ(textOf(item(id)), L"1.0");
-      EXPECT_EQ(askColors(main(), item(id), WM_CTLCOLOREDIT).brush,
-                GetSysColorBrush(COLOR_WINDOW));
+      EXPECT_EQ(askColors(main(), item(id), WM_CTLCOLOREDIT).brush, GetSysColorBrush(COLOR_WINDOW));
     }
     click(kCheckManual);
   }
