@@ -176,14 +176,15 @@ int wmain(int argc, wchar_t** argv) {
     programPeak.push_back(p.peakWorkingSet);
     floorMs.push_back(f.milliseconds);
     floorPeak.push_back(f.peakWorkingSet);
-    std::printf("%3d  %9.1f  %6.2f  %9.1f  %6.2f\n", i + 1, p.milliseconds, p.peakWorkingSet / kMiB,
-                f.milliseconds, f.peakWorkingSet / kMiB);
+    std::printf("%3d  %9.1f  %6.2f  %9.1f  %6.2f\n", i + 1, p.milliseconds,
+                static_cast<double>(p.peakWorkingSet) / kMiB, f.milliseconds,
+                static_cast<double>(f.peakWorkingSet) / kMiB);
   }
 
   const double pMs = median(programMs);
   const double fMs = median(floorMs);
-  const double pMiB = median(programPeak) / kMiB;
-  const double fMiB = median(floorPeak) / kMiB;
+  const double pMiB = static_cast<double>(median(programPeak)) / kMiB;
+  const double fMiB = static_cast<double>(median(floorPeak)) / kMiB;
   const double ratio = pMs / fMs;
   const double extraMiB = pMiB - fMiB;
 

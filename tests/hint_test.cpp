@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <tuple>
@@ -88,7 +89,7 @@ TEST(ComposeHintStatement, SwitchingTheTextModeChangesOnlyTheOpening) {
 }
 
 TEST(ComposeHintStatement, UnknownTextModeComposesNothingAndProceedYieldsNothing) {
-  for (std::uint16_t raw : {0, 3, 4, 0x100, 0xFFFF}) {
+  for (std::uint16_t raw : std::initializer_list<std::uint16_t>{0, 3, 4, 0x100, 0xFFFF}) {
     SCOPED_TRACE(raw);
     HintSettings s = settingsWith(static_cast<TextMode>(raw), "msg");
     EXPECT_FALSE(composeHintStatement(s).has_value());

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "main_state.h"
@@ -63,7 +64,7 @@ TEST(TextModePair, TransitionsFollowTheBoxThatEndsChecked) {
 // A rule whose box is unchecked (as in the nested run while the other box takes over) must leave
 // the text mode alone; a sentinel shows any write.
 TEST(TextModePair, RuleOfTheUncheckedBoxNeverWritesTheMode) {
-  for (std::uint16_t sentinel : {0, 1, 2, 7}) {
+  for (std::uint16_t sentinel : std::initializer_list<std::uint16_t>{0, 1, 2, 7}) {
     SCOPED_TRACE(sentinel);
     HintSettings s;
     s.textMode = static_cast<TextMode>(sentinel);

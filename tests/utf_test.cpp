@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextPair{"LowThenHigh", std::u16string{char16_t(0xDFFF), char16_t(0xD800)},
                  "\xED\xBF\xBF\xED\xA0\x80"},
         TextPair{"NulInside", std::u16string(u"a\0b", 3), std::string("a\0b", 3)}),
-    [](const testing::TestParamInfo<TextPair>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TextPair>& pair) { return std::string(pair.param.name); });
 
 TEST(Utf, EveryUnitSurvivesAloneAndBesideAwkwardNeighbours) {
   const char16_t neighbours[] = {u'A', 0x7FF, 0x800, 0xD800, 0xDBFF, 0xDC00, 0xDFFF, 0xFFFF};

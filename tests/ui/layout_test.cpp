@@ -11,10 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "controls.h"
+#include "environment.h"
 #include "expected_places.h"
 #include "window_test.h"
 
@@ -24,8 +24,7 @@ namespace {
 using namespace zozi::ui;
 
 UINT expectedDpi(UINT actual) {
-  const char* value = std::getenv("ZOZI_EXPECTED_DPI");
-  return value ? static_cast<UINT>(std::atoi(value)) : actual;
+  return static_cast<UINT>(environmentNumber(L"ZOZI_EXPECTED_DPI", actual));
 }
 
 int centipointsFor(FontRole role) {

@@ -12,13 +12,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <deque>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "environment.h"
 #include "expected_texts.h"
 #include "fake_shell.h"
 #include "layout.h"
@@ -296,11 +296,6 @@ struct Model {
     if (vk == VK_SPACE || vk == VK_RETURN) click(id);  // a push button
   }
 };
-
-unsigned long fromEnvironment(const char* name, unsigned long fallback) {
-  const char* value = std::getenv(name);
-  return value && *value ? std::strtoul(value, nullptr, 10) : fallback;
-}
 
 std::wstring nameOf(int id) {
   if (const ControlSpec* row = findSpec(mainControls(), id)) return row->name;
@@ -642,7 +637,8 @@ class Monkey {
       case 2:
       case 3:
       case 4: {
-        const int id = pickWhere(kClickable, [this](int id) { return model.enabled(id); });
+        const int id =
+            pickWhere(kClickable, [this](int candidate) { return model.enabled(candidate); });
         note(L"click " + nameOf(id));
         click(*window, item(id));
         model.click(id);
@@ -660,8 +656,9 @@ class Monkey {
       case 7:
       case 8:
       case 9: {
-        const int id = pickWhere(
-            kFocusable, [this](int id) { return Model::isTextBox(id) && model.enabled(id); });
+        const int id = pickWhere(kFocusable, [this](int candidate) {
+          return Model::isTextBox(candidate) && model.enabled(candidate);
+        });
         const wchar_t c = Model::isComponent(id) ? anyCharacter() : printable();
         note(L"type " + hex(c) + L" into " + nameOf(id));
         focus(id);
@@ -670,8 +667,9 @@ class Monkey {
         break;
       }
       case 10: {
-        const int id = pickWhere(
-            kFocusable, [this](int id) { return Model::isTextBox(id) && model.enabled(id); });
+        const int id = pickWhere(kFocusable, [this](int candidate) {
+          return Model::isTextBox(candidate) && model.enabled(candidate);
+        });
         const std::wstring text = pasteText(id);
         note(L"paste \"" + text + L"\" into " + nameOf(id));
         focus(id);
@@ -685,7 +683,8 @@ class Monkey {
       case 12:
       case 13:
       case 14: {
-        const int id = pickWhere(kFocusable, [this](int id) { return model.focusable(id); });
+        const int id =
+            pickWhere(kFocusable, [this](int candidate) { return model.focusable(candidate); });
         const UINT key = pick(kKeys);
         const bool shift = chance(4);
         note((shift ? L"Shift+" : L"") + keyName(key) + L" on " + nameOf(id));
@@ -697,7 +696,8 @@ class Monkey {
       case 15:
       case 16:
       case 17: {
-        const int id = pickWhere(kFocusable, [this](int id) { return model.focusable(id); });
+        const int id =
+            pickWhere(kFocusable, [this](int candidate) { return model.focusable(candidate); });
         const UINT key = pick({UINT{'C'}, UINT{'M'}, UINT{VK_F1}});
         note((key == VK_F1 ? L"" : L"Ctrl+") + keyName(key) + L" on " + nameOf(id));
         focus(id);
@@ -736,8 +736,8 @@ class Monkey {
 };
 
 TEST(MonkeyTest, RandomActionsMatchAModelOfTheRules) {
-  const unsigned long seed = fromEnvironment("ZOZI_MONKEY_SEED", 20261208);
-  const unsigned long actions = fromEnvironment("ZOZI_MONKEY_ACTIONS", 3000);
+  const unsigned long seed = environmentNumber(L"ZOZI_MONKEY_SEED", 20261208);
+  const unsigned long actions = environmentNumber(L"ZOZI_MONKEY_ACTIONS", 3000);
   SCOPED_TRACE(::testing::Message() << "ZOZI_MONKEY_SEED=" << seed);
 
   Monkey monkey(seed);

@@ -215,7 +215,9 @@ TEST_F(TrayAboutTest, RealShellHoldsTheIconOnlyWhileInTheTray) {
     probe.hWnd = main();
     probe.uID = 1;
     probe.uFlags = NIF_TIP;
-    std::strcpy(probe.szTip, "Restore Corvel Editor Zozi");
+    constexpr char kTip[] = "Restore Corvel Editor Zozi";
+    static_assert(sizeof kTip <= sizeof probe.szTip);
+    std::memcpy(probe.szTip, kTip, sizeof kTip);
     return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
   };
   EXPECT_FALSE(iconExists());
