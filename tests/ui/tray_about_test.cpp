@@ -428,8 +428,8 @@ TEST_F(TrayAboutTest, AClickOnTheDisabledMainWindowBringsAboutForward) {
 
 // A new scale: both windows' icons at their sizes for it, and the tray shows the new one.
 TEST_F(TrayAboutTest, AChangeOfScaleReloadsTheIconsOfTheWindowsAndTheTray) {
-  const auto iconOf = [](HWND window, WPARAM which) {
-    return iconWidth(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0)));
+  const auto iconOf = [](HWND owner, WPARAM which) {
+    return iconWidth(reinterpret_cast<HICON>(SendMessageW(owner, WM_GETICON, which, 0)));
   };
   command(kMnuMinimize);
   const std::size_t before = shell.trayCalls.size();
