@@ -23,7 +23,7 @@ AboutWindow::AboutWindow(HINSTANCE instance, WindowCore& mainWindow, WindowServi
     : TableWindow(instance, services), main_(mainWindow) {}
 
 void AboutWindow::show() {
-  showWindow(SW_SHOW);
+  WindowCore::show(SW_SHOW);
   SetForegroundWindow(hwnd());
 }
 

@@ -27,8 +27,6 @@ class MainWindow : public TableWindow<MainWindow> {
 
   static const WindowDefinition& definition();
 
-  // Shows the window with the focus in the message field.
-  void show(int showCommand) { showWindow(showCommand); }
   HWND aboutHwnd() const { return about_ ? about_->hwnd() : nullptr; }
   const MainState& state() const { return state_; }
   const TrayIcon& tray() const { return tray_; }

@@ -6,9 +6,11 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "controls.h"
 #include "fake_shell.h"
+#include "pump.h"
 #include "table_window.h"
 
 namespace zozi::test {
@@ -26,11 +28,18 @@ class TestWindow : public TableWindow<TestWindow> {
 
   // Two inches by half an inch: whole pixels at any scale.
   static constexpr TwipSize kClient{2880, 720};
+  // Ids in no order and with gaps, one far from the others.
+  static constexpr ControlSpec kControls[] = {
+      {.id = 500, .name = L"far", .kind = Kind::Button, .rect = {0, 0, 600, 300}, .text = L"A"},
+      {.id = 7, .name = L"low", .kind = Kind::Button, .rect = {700, 0, 600, 300}, .text = L"B"},
+      {.id = 42, .name = L"mid", .kind = Kind::Edit, .rect = {1400, 0, 600, 300}},
+  };
   static const WindowDefinition& definition() {
     static const WindowDefinition test{.className = L"ZoziTestTableWindow",
                                        .title = L"Test",
                                        .style = WS_OVERLAPPEDWINDOW,
-                                       .clientTwips = kClient};
+                                       .clientTwips = kClient,
+                                       .controls = kControls};
     return test;
   }
 
@@ -56,6 +65,21 @@ TEST(TableWindowTest, AFailedCreationStepLeavesNoWindow) {
   TestWindow working(Step::Succeeds);
   EXPECT_TRUE(working.create());
   EXPECT_EQ(windowsOfClass(L"ZoziTestTableWindow").size(), 1u);
+}
+
+// Each control is found by its id, however the table's ids run.
+TEST(TableWindowTest, EveryControlIsFoundByItsIdWhateverTheIdsAre) {
+  TestWindow window(Step::Succeeds);
+  ASSERT_TRUE(window.create());
+  for (const auto& [id, text] : {std::pair{500, L"A"}, std::pair{7, L"B"}, std::pair{42, L""}}) {
+    const HWND child = window.control(id);
+    ASSERT_NE(child, nullptr) << id;
+    EXPECT_EQ(GetParent(child), window.hwnd());
+    EXPECT_EQ(GetDlgCtrlID(child), id);
+    EXPECT_EQ(textOf(child), text);
+  }
+  EXPECT_EQ(window.control(8), nullptr);
+  EXPECT_EQ(window.control(0), nullptr);
 }
 
 // A menu bar of that many long titles wraps: to a second line with a few, and with many so far

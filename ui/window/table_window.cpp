@@ -25,7 +25,7 @@ HWND WindowCore::control(int id) const {
   return nullptr;
 }
 
-void WindowCore::showWindow(int showCommand) {
+void WindowCore::show(int showCommand) {
   ShowWindow(hwnd_, showCommand);
   UpdateWindow(hwnd_);
   focusLastControl();

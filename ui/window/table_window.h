@@ -63,6 +63,9 @@ class WindowCore {
   // clicks go on to the other, as to an owned dialog.
   void disableFor(HWND other);
 
+  // Shows the window with the focus on its first control (or the one the user left).
+  void show(int showCommand);
+
  protected:
   WindowCore(HINSTANCE instance, const WindowDefinition& definition, WindowServices& services)
       : instance_(instance), definition_(definition), services_(services) {}
@@ -74,8 +77,6 @@ class WindowCore {
   HINSTANCE instance() const { return instance_; }
   bool highContrast() const { return highContrast_; }
 
-  // Shows the window with the focus on its first control (or the one the user left).
-  void showWindow(int showCommand);
   // Gives the focus to the control the user left, or to the first one that takes it.
   void focusLastControl();
 
