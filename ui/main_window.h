@@ -44,7 +44,7 @@ class MainWindow : public TableWindow<MainWindow> {
   void exitCommand();
   void copyToClipboardCommand();
   void helpContentsCommand();
-  // The tray routine keeps the name the form has always given it, unlike the members around it.
+  // snake_case, unlike its neighbours: the tray routine keeps the name it is known by.
   void minimize_to_tray();
   void restoreFromTray();
 
