@@ -25,11 +25,7 @@ void BM_ComposeHintStatement(benchmark::State& state) {
   const auto bytes = static_cast<std::size_t>(state.range(0));
   zozi::HintSettings settings;
   settings.textMode = zozi::TextMode::Standard;
-  settings.message = messageOf(bytes);
-  settings.red = "1.0";
-  settings.green = "0.5";
-  settings.blue = "0.0";
-  settings.alpha = "1.0";
+  settings.texts = {messageOf(bytes), "1.0", "0.5", "0.0", "1.0"};
   settings.iconName = "taskDone";
   for (auto _ : state) {
     auto statement = zozi::composeHintStatement(settings);

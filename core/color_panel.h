@@ -33,11 +33,12 @@ using ComponentTexts = std::array<const char*, kComponentCount>;
 
 // The colour mode is not stored: the two check boxes are the state. Their values change only
 // through setDefaultValue and setManualValue, which run the box's rule when the value changes.
+// Nor is the selected option: the option group owns it and hands a click's preset straight to
+// applyColorPreset.
 struct ColorPanel {
   std::uint16_t defaultValue = 1;
   std::uint16_t manualValue = 0;
   std::array<bool, kPresetCount> optionEnabled{true, true, true, true, true};
-  ColorPreset selected = ColorPreset::White;  // kept by the option group, not by the rules
   std::array<ComponentField, kComponentCount> fields;
 
   bool optionIsEnabled(ColorPreset p) const { return optionEnabled[static_cast<std::size_t>(p)]; }

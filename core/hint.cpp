@@ -36,9 +36,10 @@ std::optional<std::string> composeHintStatement(const HintSettings& s) {
     default:
       return std::nullopt;
   }
-  const std::array<std::string_view, 14> pieces = {"taskHint", opening, s.message,  "\", [", s.red,
-                                                   ", ",       s.green, ", ",       s.blue,  ", ",
-                                                   s.alpha,    "], \"", s.iconName, "\"]; "};
+  const HintTexts& t = s.texts;
+  const std::array<std::string_view, 14> pieces = {"taskHint", opening, t.message,  "\", [", t.red,
+                                                   ", ",       t.green, ", ",       t.blue,  ", ",
+                                                   t.alpha,    "], \"", s.iconName, "\"]; "};
   // One allocation of the final size, however long the message is.
   std::size_t size = 0;
   for (auto piece : pieces) size += piece.size();
@@ -55,13 +56,9 @@ Notice emptyMessageWarning(ProceedTrigger trigger) {
                 NoticeIcon::Exclamation, NoticeButtons::Ok, /*beepFirst=*/true};
 }
 
-ProceedOutcome runProceed(HintSettings& settings, ProceedTrigger trigger, ProceedInput input) {
-  if (input.message.empty()) return ProceedOutcome{std::nullopt, emptyMessageWarning(trigger)};
-  settings.message = std::move(input.message);
-  settings.red = std::move(input.red);
-  settings.green = std::move(input.green);
-  settings.blue = std::move(input.blue);
-  settings.alpha = std::move(input.alpha);
+ProceedOutcome runProceed(HintSettings& settings, ProceedTrigger trigger, HintTexts fields) {
+  if (fields.message.empty()) return ProceedOutcome{std::nullopt, emptyMessageWarning(trigger)};
+  settings.texts = std::move(fields);
   return ProceedOutcome{composeHintStatement(settings), std::nullopt};
 }
 

@@ -16,15 +16,21 @@ enum class TextMode : std::uint16_t { Localized = 1, Standard = 2 };
 // The five icon options of the "Icon settings" frame, in layout order.
 enum class IconOption { New, Current, Done, Failed, Canceled };
 
-// The text mode and icon name live here for the window's whole life; the message and the four
-// components are a snapshot that Proceed takes from the fields, which own them.
-struct HintSettings {
-  TextMode textMode = TextMode::Localized;
-  std::string message;  // UTF-8, copied into the statement byte for byte
+// The message and the four component texts, as the window's fields hold them (UTF-8), copied
+// into the statement byte for byte.
+struct HintTexts {
+  std::string message;
   std::string red;
   std::string green;
   std::string blue;
   std::string alpha;
+};
+
+// The text mode and icon name live here for the window's whole life; the message and the four
+// components are a snapshot that Proceed takes from the fields, which own them.
+struct HintSettings {
+  TextMode textMode = TextMode::Localized;
+  HintTexts texts;
   std::string iconName = "taskNew";
 };
 
@@ -39,15 +45,6 @@ std::optional<std::string> composeHintStatement(const HintSettings& settings);
 
 enum class ProceedTrigger { Button, Menu };
 
-// What the window's fields hold when Proceed runs (UTF-8).
-struct ProceedInput {
-  std::string message;
-  std::string red;
-  std::string green;
-  std::string blue;
-  std::string alpha;
-};
-
 // Either a statement for the output box, or a refusal to show; neither when the text mode is
 // unknown (the output box then stays as it is).
 struct ProceedOutcome {
@@ -58,8 +55,8 @@ struct ProceedOutcome {
 // The warning for an empty message; the two triggers differ in the second line only.
 Notice emptyMessageWarning(ProceedTrigger trigger);
 
-// Proceed: refuses an empty message and leaves the record untouched; otherwise takes the
-// texts into the record and composes the statement.
-ProceedOutcome runProceed(HintSettings& settings, ProceedTrigger trigger, ProceedInput input);
+// Proceed, given what the fields hold when it runs: refuses an empty message and leaves the
+// record untouched; otherwise takes the texts into the record and composes the statement.
+ProceedOutcome runProceed(HintSettings& settings, ProceedTrigger trigger, HintTexts fields);
 
 }  // namespace zozi

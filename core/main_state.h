@@ -10,7 +10,7 @@ namespace zozi {
 struct MainState {
   HintSettings settings;
   TextModePair textModePair;  // starts as the layout says: "Localized text" checked
-  ColorPanel colors;          // starts as the layout says: "Default" checked, "White" selected
+  ColorPanel colors;          // starts as the layout says: "Default" checked, the options enabled
 };
 
 // Before the window is first shown: text mode Localized, the colour panel's initial state,

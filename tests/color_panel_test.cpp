@@ -35,13 +35,11 @@ void expectTexts(const ComponentTexts& got, const std::array<std::string, 4>& te
   for (std::size_t i = 0; i < kComponentCount; ++i) EXPECT_EQ(got[i], texts[i]);
 }
 
-// The panel right after the load step, with another option selected so that any write shows.
+// The panel right after the load step.
 ColorPanel loadedPanel() {
   MainState state;
   loadStep(state);
-  ColorPanel p = state.colors;
-  p.selected = ColorPreset::Blue;
-  return p;
+  return state.colors;
 }
 
 TEST(LoadStep, OpensInDefaultModeWithWhiteAndOnePointZeroEverywhere) {
@@ -52,7 +50,6 @@ TEST(LoadStep, OpensInDefaultModeWithWhiteAndOnePointZeroEverywhere) {
   EXPECT_EQ(state.textModePair, (TextModePair{1, 0}));
   EXPECT_EQ(state.colors.defaultValue, 1);
   EXPECT_EQ(state.colors.manualValue, 0);
-  EXPECT_EQ(state.colors.selected, ColorPreset::White);
   expectOptions(state.colors, true);
   expectFields(state.colors, false, FieldBackground::Light3D);
   expectTexts(texts, {"1.0", "1.0", "1.0", "1.0"});
@@ -66,7 +63,6 @@ TEST(LoadStep, ResetsModeIconAndFieldsButLeavesCheckBoxesAndOptionsAlone) {
   state.colors.defaultValue = 0;
   state.colors.manualValue = 1;
   state.colors.optionEnabled = {false, true, false, true, false};
-  state.colors.selected = ColorPreset::Grey;
   for (auto& f : state.colors.fields) f = {true, FieldBackground::Window};
   const ComponentTexts texts = loadStep(state);
   EXPECT_EQ(state.settings.textMode, TextMode::Localized);
@@ -75,7 +71,6 @@ TEST(LoadStep, ResetsModeIconAndFieldsButLeavesCheckBoxesAndOptionsAlone) {
   EXPECT_EQ(state.colors.defaultValue, 0);
   EXPECT_EQ(state.colors.manualValue, 1);
   EXPECT_EQ(state.colors.optionEnabled, (std::array<bool, 5>{false, true, false, true, false}));
-  EXPECT_EQ(state.colors.selected, ColorPreset::Grey);
   expectFields(state.colors, false, FieldBackground::Light3D);
   expectTexts(texts, {"1.0", "1.0", "1.0", "1.0"});
 }
@@ -87,7 +82,6 @@ TEST(ColorMode, ManualFromDefaultEnablesFieldsOnWindowBackgroundAndDisablesOptio
   EXPECT_EQ(p.manualValue, 1);
   expectFields(p, true, FieldBackground::Window);
   expectOptions(p, false);
-  EXPECT_EQ(p.selected, ColorPreset::Blue);
 }
 
 // The Manual rule sets no background itself: Window comes from the Default rule, run nested when
@@ -124,16 +118,14 @@ TEST(ColorMode, ManualRuleWithManualUncheckedDoesNothing) {
   EXPECT_EQ(p, before);
 }
 
-TEST(ColorMode, DefaultFromManualKeepsTheSelection) {
+TEST(ColorMode, DefaultFromManualDisablesFieldsOnLight3DAndEnablesOptions) {
   ColorPanel p = loadedPanel();
-  p.selected = ColorPreset::Green;
   clickManual(p);
   clickDefault(p);
   EXPECT_EQ(p.defaultValue, 1);
   EXPECT_EQ(p.manualValue, 0);
   expectFields(p, false, FieldBackground::Light3D);
   expectOptions(p, true);
-  EXPECT_EQ(p.selected, ColorPreset::Green);
 }
 
 TEST(ColorMode, ClickOnTheCheckedBoxChangesNothing) {

@@ -27,8 +27,8 @@ const std::string kTail = "\", [1.0, 1.0, 1.0, 1.0], \"taskNew\"]; ";
 HintSettings settingsWith(TextMode mode, std::string message) {
   HintSettings s;
   s.textMode = mode;
-  s.message = std::move(message);
-  s.red = s.green = s.blue = s.alpha = "1.0";
+  s.texts.message = std::move(message);
+  s.texts.red = s.texts.green = s.texts.blue = s.texts.alpha = "1.0";
   s.iconName = "taskNew";
   return s;
 }
@@ -43,7 +43,8 @@ std::string composed(const HintSettings& s) {
 }
 
 auto contents(const HintSettings& s) {
-  return std::make_tuple(static_cast<int>(s.textMode), s.message, s.red, s.green, s.blue, s.alpha,
+  const HintTexts& t = s.texts;
+  return std::make_tuple(static_cast<int>(s.textMode), t.message, t.red, t.green, t.blue, t.alpha,
                          s.iconName);
 }
 
@@ -53,8 +54,8 @@ TEST(ComposeHintStatement, BothFormsMatchTheDocumentedExamples) {
       "taskHint [localize \"Write your text here ...\", [1.0, 1.0, 1.0, 1.0], \"taskNew\"]; ");
 
   HintSettings s = settingsWith(TextMode::Standard, "Write your text here ...");
-  s.red = "0.0";
-  s.blue = "0.0";
+  s.texts.red = "0.0";
+  s.texts.blue = "0.0";
   selectIcon(s, IconOption::Done);
   EXPECT_EQ(composed(s),
             "taskHint [\"Write your text here ...\", [0.0, 1.0, 0.0, 1.0], \"taskDone\"]; ");
@@ -72,7 +73,8 @@ TEST(ComposeHintStatement, ComponentsFillTheirSlotsAsTheyAre) {
   }};
   for (const auto& c : cases) {
     HintSettings s = settingsWith(TextMode::Localized, "k");
-    std::tie(s.red, s.green, s.blue, s.alpha) = std::tie(c[0], c[1], c[2], c[3]);
+    HintTexts& t = s.texts;
+    std::tie(t.red, t.green, t.blue, t.alpha) = std::tie(c[0], c[1], c[2], c[3]);
     EXPECT_EQ(composed(s), std::string("taskHint [localize \"k\", ") + c[4] + ", \"taskNew\"]; ");
   }
 }
@@ -129,7 +131,7 @@ TEST(ProceedCommand, OneMebibyteMessageIsCopiedWhole) {
   const std::string statement =
       runProceed(s, ProceedTrigger::Button, {message, "1.0", "1.0", "1.0", "1.0"})
           .statement.value_or("");
-  EXPECT_EQ(s.message, message);
+  EXPECT_EQ(s.texts.message, message);
   ASSERT_EQ(statement.size(), 11 + message.size() + kTail.size());
   EXPECT_TRUE(statement.compare(11, message.size(), message) == 0);
   EXPECT_EQ(statement.substr(11 + message.size()), kTail);
@@ -141,7 +143,7 @@ TEST_P(IconOptions, WriteTheirNameAndNothingElse) {
   const auto [option, name] = GetParam();
   EXPECT_EQ(iconNameFor(option), name);
   HintSettings s = settingsWith(TextMode::Standard, "m");
-  s.red = "0.75";
+  s.texts.red = "0.75";
   s.iconName = "taskCurrent-previous";
   HintSettings expected = s;
   expected.iconName = name;
@@ -163,7 +165,7 @@ class ProceedRefusal : public testing::TestWithParam<std::pair<ProceedTrigger, c
 TEST_P(ProceedRefusal, EmptyMessageIsRefusedWithBeepAndWarningAndChangesNothing) {
   const auto [trigger, secondLine] = GetParam();
   HintSettings s = settingsWith(TextMode::Standard, "earlier message");
-  s.green = "0.5";
+  s.texts.green = "0.5";
   selectIcon(s, IconOption::Done);
   const auto before = contents(s);
 
@@ -190,8 +192,8 @@ TEST(ProceedCommand, TakesTheFieldsIntoTheRecordAndComposesFromThem) {
     auto outcome = runProceed(s, trigger, {" ", "0.0", "1.0", "0.0", "1.0"});
     EXPECT_FALSE(outcome.refusal.has_value());
     EXPECT_EQ(outcome.statement, "taskHint [\" \", [0.0, 1.0, 0.0, 1.0], \"taskDone\"]; ");
-    EXPECT_EQ(contents(s), contents(HintSettings{TextMode::Standard, " ", "0.0", "1.0", "0.0",
-                                                 "1.0", "taskDone"}));
+    EXPECT_EQ(contents(s), contents(HintSettings{
+                               TextMode::Standard, {" ", "0.0", "1.0", "0.0", "1.0"}, "taskDone"}));
 
     // A second Proceed reflects only the fields at that moment.
     outcome = runProceed(s, trigger, {"second", "0.5", "", "12", "1"});

@@ -29,12 +29,11 @@ void clickManual(MainState& s) {
 }
 void (*const kClicks[])(MainState&) = {clickLocalized, clickStandard, clickDefault, clickManual};
 
-// The state after load, with another option selected so that any write shows.
+// The state after load, with a message and another icon so that any write shows.
 MainState loaded() {
   MainState s;
   loadStep(s);
-  s.settings = HintSettings{TextMode::Localized, "msg", "", "", "", "", "taskDone"};
-  s.colors.selected = ColorPreset::Red;
+  s.settings = HintSettings{TextMode::Localized, {"msg", "", "", "", ""}, "taskDone"};
   return s;
 }
 
@@ -55,7 +54,7 @@ TEST(TextModePair, TransitionsFollowTheBoxThatEndsChecked) {
     kClicks[c.clickStandardBox ? 1 : 0](s);
     EXPECT_EQ(s.textModePair, c.to);
     EXPECT_EQ(s.settings.textMode, c.mode);
-    EXPECT_EQ(s.settings.message, "msg");
+    EXPECT_EQ(s.settings.texts.message, "msg");
     EXPECT_EQ(s.settings.iconName, "taskDone");
     EXPECT_EQ(s.colors, before.colors);
   }
@@ -103,7 +102,7 @@ void expectConsistent(const MainState& s, const std::string& path) {
   const TextModePair& t = s.textModePair;
   ASSERT_TRUE(t.localizedValue + t.standardValue == 1 && t.localizedValue <= 1);
   ASSERT_EQ(s.settings.textMode, t.localizedValue == 1 ? TextMode::Localized : TextMode::Standard);
-  ASSERT_EQ(s.settings.message, "msg");
+  ASSERT_EQ(s.settings.texts.message, "msg");
   ASSERT_EQ(s.settings.iconName, "taskDone");
 
   const ColorPanel& c = s.colors;
@@ -114,7 +113,6 @@ void expectConsistent(const MainState& s, const std::string& path) {
     ASSERT_EQ(f.enabled, !isDefault);
     ASSERT_EQ(f.background, isDefault ? FieldBackground::Light3D : FieldBackground::Window);
   }
-  ASSERT_EQ(c.selected, ColorPreset::Red);
 }
 
 void sweep(const MainState& s, const std::string& path, int depth, int& visited) {

@@ -25,15 +25,15 @@ std::wstring programFolder() {
 }  // namespace
 
 void MainWindow::proceedCommand(ProceedTrigger trigger) {
-  ProceedInput input;
-  input.message = narrow(controlText(kEntryText));
-  if (!input.message.empty()) {
-    input.red = narrow(controlText(kRedText));
-    input.green = narrow(controlText(kGreenText));
-    input.blue = narrow(controlText(kBlueText));
-    input.alpha = narrow(controlText(kAlphaText));
+  HintTexts fields;
+  fields.message = narrow(controlText(kEntryText));
+  if (!fields.message.empty()) {
+    fields.red = narrow(controlText(kRedText));
+    fields.green = narrow(controlText(kGreenText));
+    fields.blue = narrow(controlText(kBlueText));
+    fields.alpha = narrow(controlText(kAlphaText));
   }
-  const ProceedOutcome outcome = runProceed(state_.settings, trigger, std::move(input));
+  const ProceedOutcome outcome = runProceed(state_.settings, trigger, std::move(fields));
   if (outcome.refusal) {
     showNotice(*outcome.refusal);
   } else if (outcome.statement) {

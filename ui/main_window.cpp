@@ -157,8 +157,7 @@ void MainWindow::onColorModeClick(int id) {
 void MainWindow::onPresetClick(int id) {
   const int index = indexOf(kPresetIds, id);
   if (index < 0) return;
-  state_.colors.selected = static_cast<ColorPreset>(index);
-  showComponentTexts(applyColorPreset(state_.colors.selected));
+  showComponentTexts(applyColorPreset(static_cast<ColorPreset>(index)));
   showOptionTabStops();
 }
 

@@ -62,7 +62,6 @@ struct Expected {
   std::string entry = "Write your text here ...";  // the message field
   std::string fields[kComponentCount] = {"1.0", "1.0", "1.0", "1.0"};
   std::string iconName = "taskNew";
-  ColorPreset selected = ColorPreset::White;
 };
 
 std::string composeHere(bool localized, const std::string& message, const std::string (&c)[4],
@@ -110,7 +109,6 @@ void checkInvariants(const MainState& s, const Expected& e) {
     CHECK((c.fields[i].background == FieldBackground::Window) == manual);
   }
   for (bool enabled : c.optionEnabled) CHECK(enabled == !manual);
-  CHECK(c.selected == e.selected);
   CHECK(s.settings.iconName == e.iconName);
 }
 
@@ -118,15 +116,16 @@ void proceed(MainState& s, Expected& e, ProceedTrigger trigger) {
   const HintSettings before = s.settings;
   const ProceedOutcome out = runProceed(
       s.settings, trigger, {e.entry, e.fields[0], e.fields[1], e.fields[2], e.fields[3]});
+  const HintTexts& taken = s.settings.texts;
   if (e.entry.empty()) {
     CHECK(out.refusal && !out.statement);
     const char* second = trigger == ProceedTrigger::Button ? "Message can't be empty!"
                                                            : "Message text can't be empty!";
     CHECK(out.refusal->text == std::string("Write some text for the Task Hint.\r\n") + second);
     CHECK(out.refusal->beepFirst);
-    CHECK(s.settings.message == before.message && s.settings.red == before.red &&
-          s.settings.green == before.green && s.settings.blue == before.blue &&
-          s.settings.alpha == before.alpha && s.settings.textMode == before.textMode &&
+    CHECK(taken.message == before.texts.message && taken.red == before.texts.red &&
+          taken.green == before.texts.green && taken.blue == before.texts.blue &&
+          taken.alpha == before.texts.alpha && s.settings.textMode == before.textMode &&
           s.settings.iconName == before.iconName);
     return;
   }
@@ -134,9 +133,8 @@ void proceed(MainState& s, Expected& e, ProceedTrigger trigger) {
   const bool localized = s.textModePair.localizedValue == 1;
   CHECK(*out.statement == composeHere(localized, e.entry, e.fields, e.iconName));
   CHECK(*out.statement == composeHintStatement(s.settings));
-  CHECK(s.settings.message == e.entry && s.settings.red == e.fields[0] &&
-        s.settings.green == e.fields[1] && s.settings.blue == e.fields[2] &&
-        s.settings.alpha == e.fields[3]);
+  CHECK(taken.message == e.entry && taken.red == e.fields[0] && taken.green == e.fields[1] &&
+        taken.blue == e.fields[2] && taken.alpha == e.fields[3]);
 }
 
 void roundTrip(Input& in) {
@@ -178,7 +176,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 4: {  // a colour option, clickable only while enabled
         const auto preset = static_cast<ColorPreset>(which % kPresetCount);
         if (!s.colors.optionIsEnabled(preset)) break;
-        s.colors.selected = e.selected = preset;
         const ComponentTexts& texts = applyColorPreset(preset);
         for (std::size_t i = 0; i < kComponentCount; ++i) {
           e.fields[i] = kPresetRows[which % kPresetCount][i];

@@ -126,7 +126,7 @@ TEST_F(HostileTest, CharactersFromEveryPlaneReachStatementRecordAndClipboardWhol
   std::string utf8(planes.size() * 3, '\0');
   utf8.resize(WideCharToMultiByte(CP_UTF8, 0, planes.data(), static_cast<int>(planes.size()),
                                   utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr));
-  EXPECT_EQ(window.state().settings.message, utf8);
+  EXPECT_EQ(window.state().settings.texts.message, utf8);
   EXPECT_NE(utf8.find("\xF4\x8F\xBF\xBD"), std::string::npos);  // U+10FFFD
   EXPECT_EQ(shell.beeps, 0);
 }
