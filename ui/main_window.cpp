@@ -213,10 +213,9 @@ void MainWindow::showOptionTabStops() {
   sync(kIconIds);
 }
 
-// Minimize: the window hidden behind its icon in the notification area, brought back by a
-// left-button press or a right-button release on it.
+// Minimize: the window hidden behind its icon in the notification area (the caption's icon, at
+// the window's scale), brought back by a left-button press or a right-button release on it.
 
-// The tray shows the caption's icon, at the window's scale.
 void MainWindow::minimize_to_tray() { tray_.hide(hwnd(), smallIcon()); }
 
 void MainWindow::restoreFromTray() { tray_.restore(hwnd()); }
