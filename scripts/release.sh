@@ -42,8 +42,10 @@ strings -el "$build/ui/CorvelEditorZozi.exe" | grep -x "$version" >/dev/null ||
 msi="$build/packages/CorvelEditorZozi-$version-x64.msi"
 msiinfo export "$msi" Property | tr -d '\r' | grep -x "ProductVersion.$msi_version" >/dev/null ||
   fail "the .msi's version is not $msi_version"
+help_name=$(sed -n 's/^ZOZI_HELP_NAME:INTERNAL=//p' "$build/CMakeCache.txt")
+[ -n "$help_name" ] || fail "the build names no help file (ZOZI_HELP_NAME)"
 mkdir dist
-cp "$build/ui/CorvelEditorZozi.exe" "$build/docs/help/Corvel_Editor_Zazo_Help.chm" \
+cp "$build/ui/CorvelEditorZozi.exe" "$build/docs/help/$help_name" \
   "$build/packages/CorvelEditorZozi-$version-win64.zip" "$msi" dist/
 (cd dist && sha256sum -- * >SHA256SUMS)
 echo "Corvel Editor Zozi $version, commit $(git rev-parse --short HEAD), in dist/:"

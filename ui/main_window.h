@@ -9,6 +9,7 @@
 
 #include "about_window.h"
 #include "handles.h"
+#include "help_file.h"
 #include "layout.h"
 #include "main_state.h"
 #include "shell.h"
@@ -18,7 +19,8 @@
 namespace zozi::ui {
 
 inline constexpr wchar_t kMainClassName[] = L"CorvelEditorZoziMain";
-inline constexpr wchar_t kHelpFileName[] = L"Corvel_Editor_Zazo_Help.chm";
+// The help file beside the program; the build names it.
+inline constexpr wchar_t kHelpFileName[] = ZOZI_HELP_FILE_NAME;
 
 class MainWindow : public TableWindow<MainWindow> {
  public:
