@@ -81,9 +81,10 @@ std::vector<ClosedWindow> runClosingNewWindows(const std::function<void()>& call
         askToClose(hwnd);  // again each round, until it is gone
       }
       if (GetTickCount64() > end) {
-        std::fprintf(stderr,
-                     "the call did not return within %lu ms, even with its windows closed\n",
-                     static_cast<unsigned long>(boundMs));
+        std::fprintf(
+            stderr,
+            "the call did not return within %lu ms, though its new windows were asked to close\n",
+            static_cast<unsigned long>(boundMs));
         std::fflush(stderr);
         TerminateProcess(GetCurrentProcess(), 3);
       }
