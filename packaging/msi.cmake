@@ -2,7 +2,11 @@
 # package from the files staged for the zip, and puts it beside the zip.
 set(staged "${CPACK_TEMPORARY_DIRECTORY}")
 set(msi "${CPACK_PACKAGE_DIRECTORY}/${CPACK_ZOZI_MSI_FILE_NAME}")
-foreach(file CorvelEditorZozi.exe Corvel_Editor_Zazo_Help.chm)
+set(help "${CPACK_ZOZI_HELP_NAME}")
+if(help STREQUAL "")
+  message(FATAL_ERROR "CPACK_ZOZI_HELP_NAME is not set: no ${msi}")
+endif()
+foreach(file CorvelEditorZozi.exe "${help}")
   if(NOT EXISTS "${staged}/${file}")
     message(FATAL_ERROR "${file} is not in the package: no ${msi}")
   endif()
@@ -13,7 +17,7 @@ endforeach()
 # content gets new codes, as Windows Installer requires. (wixl would make new random ones.)
 set(content "${CPACK_ZOZI_MSI_VERSION}")
 foreach(file "${CPACK_ZOZI_WXS}" "${CPACK_ZOZI_ICON}" "${staged}/CorvelEditorZozi.exe"
-             "${staged}/Corvel_Editor_Zazo_Help.chm")
+             "${staged}/${help}")
   file(SHA256 "${file}" hash)
   string(APPEND content " ${hash}")
 endforeach()
@@ -35,7 +39,7 @@ file(REMOVE "${msi}")
 execute_process(
   COMMAND ${at_date} "${CPACK_ZOZI_WIXL}" --arch x64
           -D "Version=${CPACK_ZOZI_MSI_VERSION}" -D "ProductCode={${product_code}}"
-          -D SourceDir=. -D "IconFile=${icon}"
+          -D SourceDir=. -D "HelpName=${help}" -D "IconFile=${icon}"
           -o "${msi}" "${CPACK_ZOZI_WXS}"
   WORKING_DIRECTORY "${staged}"
   RESULT_VARIABLE result
@@ -44,6 +48,43 @@ execute_process(
 if(NOT result EQUAL 0 OR NOT EXISTS "${msi}")
   message(FATAL_ERROR "wixl could not build ${msi}:\n${log}")
 endif()
+
+# A package of the same version replaces the other one as a newer package does: the Upgrade row
+# that finds this very version (ZOZI_SAME_VERSION_FOUND, from the .wxs) must include its maximum
+# (msidbUpgradeAttributesVersionMaxInclusive, 512). wixl 0.101 leaves that flag out: msibuild
+# writes the row again with it. A wixl that sets it leaves nothing to do.
+set(same_version ZOZI_SAME_VERSION_FOUND)
+string(REPLACE "." "\\." version_pattern "${CPACK_ZOZI_MSI_VERSION}")
+# The row's upgrade code and attributes (no language, no features named).
+function(zozi_same_version_row out_code out_attributes)
+  execute_process(COMMAND "${CPACK_ZOZI_MSIINFO}" export "${msi}" Upgrade
+                  OUTPUT_VARIABLE table COMMAND_ERROR_IS_FATAL ANY)
+  string(REPLACE "\r" "" table "${table}")
+  set(v "${version_pattern}")
+  if(NOT table MATCHES "\n({[-0-9A-F]+})\t${v}\t${v}\t\t([0-9]+)\t\t${same_version}(\n|$)")
+    message(FATAL_ERROR "no Upgrade row ${same_version} from ${CPACK_ZOZI_MSI_VERSION} to "
+                        "${CPACK_ZOZI_MSI_VERSION} in ${msi}:\n${table}")
+  endif()
+  set(${out_code} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+  set(${out_attributes} "${CMAKE_MATCH_2}" PARENT_SCOPE)
+endfunction()
+zozi_same_version_row(upgrade_code attributes)
+math(EXPR inclusive "${attributes} | 512")
+if(NOT inclusive EQUAL attributes)
+  execute_process(
+    COMMAND "${CPACK_ZOZI_MSIBUILD}" "${msi}"
+            -q "DELETE FROM `Upgrade` WHERE `ActionProperty` = '${same_version}'"
+            -q "INSERT INTO `Upgrade` (`UpgradeCode`, `VersionMin`, `VersionMax`, `Attributes`, \
+`ActionProperty`) VALUES ('${upgrade_code}', '${CPACK_ZOZI_MSI_VERSION}', \
+'${CPACK_ZOZI_MSI_VERSION}', ${inclusive}, '${same_version}')"
+    RESULT_VARIABLE result OUTPUT_VARIABLE log ERROR_VARIABLE log)
+  zozi_same_version_row(upgrade_code attributes)
+  if(NOT result EQUAL 0 OR NOT attributes EQUAL inclusive)
+    message(FATAL_ERROR "msibuild could not make ${same_version} include "
+                        "${CPACK_ZOZI_MSI_VERSION} (attributes ${attributes}):\n${log}")
+  endif()
+endif()
+
 # wixl takes no package code and makes a random one: msibuild writes ours into the summary,
 # keeping its subject, author, template and dates.
 execute_process(COMMAND "${CPACK_ZOZI_MSIINFO}" suminfo "${msi}" OUTPUT_VARIABLE summary

@@ -22,7 +22,7 @@ cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUIL
   -DZOZI_TESTS=OFF >/dev/null
 # Without one of these the build leaves out a file or a step that makes it the same every time.
 for tool in ZOZI_CHMCMD ZOZI_PYTHON3 ZOZI_ZIP ZOZI_WIXL ZOZI_MSIBUILD ZOZI_MSIINFO ZOZI_FAKETIME; do
-  if ! grep -q "^$tool:FILEPATH=/" "$build/CMakeCache.txt"; then
+  if ! grep -q "^$tool:[A-Z]*=/" "$build/CMakeCache.txt"; then
     echo "release: the build found no ${tool#ZOZI_}" >&2
     exit 1
   fi
@@ -42,8 +42,10 @@ strings -el "$build/ui/CorvelEditorZozi.exe" | grep -x "$version" >/dev/null ||
 msi="$build/packages/CorvelEditorZozi-$version-x64.msi"
 msiinfo export "$msi" Property | tr -d '\r' | grep -x "ProductVersion.$msi_version" >/dev/null ||
   fail "the .msi's version is not $msi_version"
+help_name=$(sed -n 's/^ZOZI_HELP_NAME:INTERNAL=//p' "$build/CMakeCache.txt")
+[ -n "$help_name" ] || fail "the build names no help file (ZOZI_HELP_NAME)"
 mkdir dist
-cp "$build/ui/CorvelEditorZozi.exe" "$build/docs/help/Corvel_Editor_Zazo_Help.chm" \
+cp "$build/ui/CorvelEditorZozi.exe" "$build/docs/help/$help_name" \
   "$build/packages/CorvelEditorZozi-$version-win64.zip" "$msi" dist/
 (cd dist && sha256sum -- * >SHA256SUMS)
 echo "Corvel Editor Zozi $version, commit $(git rev-parse --short HEAD), in dist/:"

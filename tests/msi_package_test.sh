@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The Windows Installer package under Wine, in the prefix the other tests share: installs it,
-# checks what it put where, starts the installed program, upgrades it with a newer package,
-# refuses the older one over the newer, uninstalls, and checks that nothing of it is left. The
-# prefix is left as it was found, whatever happens.
-#   msi_package_test.sh CPACK BUILD-DIR WIXL WXS ICON WINDOW-PROBE MESSAGE-BOX-ANSWER
+# checks what it put where, starts the installed program, replaces it with another build of the
+# same version, upgrades that with a newer package, refuses the older one over the newer,
+# uninstalls, and checks that nothing of it is left. The prefix is left as it was found,
+# whatever happens.
+#   msi_package_test.sh CPACK BUILD-DIR MSI-SCRIPT ICON WINDOW-PROBE MESSAGE-BOX-ANSWER
+# MSI-SCRIPT is packaging/msi.cmake, which makes the other two packages as cpack makes the first.
 set -euo pipefail
-cpack=$1 build=$2 wixl=$3 wxs=$4 icon=$5 probe=$6 answer=$7
+cpack=$1 build=$2 msi_script=$3 icon=$4 probe=$5 answer=$6
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
 # A shortcut made in the prefix would otherwise be copied into the host's own menus.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d"
@@ -111,16 +113,37 @@ msi="$work/out/CorvelEditorZozi-1.21.0025-x64.msi"
 # No elevation: the summary's word count says the package needs no administrator rights (8).
 word_count=$(msiinfo suminfo "$msi" | sed -n 's/^Source: \([0-9]*\).*/\1/p')
 ((word_count & 8)) || fail "the package asks for administrator rights (word count $word_count)"
-# The files shipped in the zip, and a newer package of them whose help file differs.
-mkdir -p "$work/files" "$work/newer"
+# The files shipped in the zip.
+mkdir -p "$work/files"
 python3 -m zipfile -e "$work/out/CorvelEditorZozi-1.21.0025-win64.zip" "$work/files"
-cp "$work/files/CorvelEditorZozi.exe" "$work/files/Corvel_Editor_Zazo_Help.chm" "$icon" "$work/newer/"
-echo "help of $newer_version" >>"$work/newer/Corvel_Editor_Zazo_Help.chm"
-# A new version needs a product code of its own (the release derives it; any new one will do).
-newer_product_code="{$(tr a-f A-F </proc/sys/kernel/random/uuid)}"
-(cd "$work/newer" && "$wixl" --arch x64 -D Version=$newer_version \
-  -D "ProductCode=$newer_product_code" -D SourceDir=. -D "IconFile=$(basename "$icon")" \
-  -o "$work/newer.msi" "$wxs") || fail "wixl failed"
+
+# A package of the shipped files with the help file changed, at the version given, made by the
+# build's own step with the settings cpack gives it (the build's CPackConfig.cmake).
+#   other_package NAME VERSION: makes $work/NAME.msi from the files in $work/NAME/
+other_package() {
+  local name=$1 package_version=$2
+  mkdir -p "$work/$name"
+  cp "$work/files/CorvelEditorZozi.exe" "$work/files/Corvel_Editor_Zazo_Help.chm" "$work/$name/"
+  echo "help of the $name package" >>"$work/$name/Corvel_Editor_Zazo_Help.chm"
+  cat >"$work/$name.cmake" <<EOF
+include("$build/CPackConfig.cmake")
+set(CPACK_TEMPORARY_DIRECTORY "$work/$name")
+set(CPACK_PACKAGE_DIRECTORY "$work")
+set(CPACK_ZOZI_MSI_FILE_NAME "$name.msi")
+set(CPACK_ZOZI_MSI_VERSION "$package_version")
+include("$msi_script")
+EOF
+  cmake -P "$work/$name.cmake" >"$work/$name-package.log" 2>&1 ||
+    { cat "$work/$name-package.log"; fail "could not make the $name package"; }
+}
+product_code_of() {
+  msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'
+}
+# Another build of the same version, as the Windows job's package is beside the release's: its
+# files differ, and so does its product code.
+other_package same "$version"
+# A newer version.
+other_package newer "$newer_version"
 
 step "a clean start"
 trap cleanup EXIT
@@ -197,9 +220,25 @@ done
 ! kill -0 "$program" 2>/dev/null || fail "the program did not close within 30 s"
 wait "$program" || fail "the program closed with status $?"
 
+step "another build of $version replaces it"
+same_code=$(product_code_of "$work/same.msi")
+[ -n "$same_code" ] && [ "$same_code" != "$code" ] ||
+  fail "the other build of $version has the product code '$same_code', expected one of its own"
+msiexec_quiet "$work/same.log" /i "$(win "$work/same.msi")" || fail "the install failed, see $work/same.log"
+remember_product_code "$same_code"
+entries=$(uninstall_entries)
+[ "$(wc -l <<<"$entries")" = 1 ] && [ "${entries##*\\}" = "$same_code" ] ||
+  fail "after the other build: uninstall entries [$entries], expected one for $same_code"
+[ "$(reg_value "$entries" DisplayVersion)" = "$version" ] || fail "DisplayVersion after the other build"
+! wine reg query "$user_product" >/dev/null 2>&1 || fail "the first build is still registered: $user_product"
+cmp -s "$work/same/Corvel_Editor_Zazo_Help.chm" "$program_dir/Corvel_Editor_Zazo_Help.chm" ||
+  fail "the other build left the first build's help file"
+cmp -s "$work/same/CorvelEditorZozi.exe" "$program_dir/CorvelEditorZozi.exe" && [ -f "$shortcut" ] ||
+  fail "the other build lost the program or the shortcut"
+
 step "upgrade to $newer_version"
 msiexec_quiet "$work/upgrade.log" /i "$(win "$work/newer.msi")" || fail "the upgrade failed, see $work/upgrade.log"
-newer_code=$(grep -a -o 'ProductCode = {[-0-9A-F]*}' "$work/upgrade.log" | head -n1 | sed 's/.* = //')
+newer_code=$(product_code_of "$work/newer.msi")
 remember_product_code "$newer_code"
 entries=$(uninstall_entries)
 [ "$(wc -l <<<"$entries")" = 1 ] && [ "${entries##*\\}" = "$newer_code" ] ||

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "about_window.h"
+#include "help_file.h"
 #include "layout.h"
 #include "main_state.h"
 #include "shell.h"
@@ -17,7 +18,8 @@
 namespace zozi::ui {
 
 inline constexpr wchar_t kMainClassName[] = L"CorvelEditorZoziMain";
-inline constexpr wchar_t kHelpFileName[] = L"Corvel_Editor_Zazo_Help.chm";
+// The help file beside the program; the build names it.
+inline constexpr wchar_t kHelpFileName[] = ZOZI_HELP_FILE_NAME;
 
 class MainWindow : public TableWindow<MainWindow> {
  public:

@@ -22,6 +22,7 @@
 #include "hint.h"
 #include "notice.h"
 #include "shell.h"
+#include "window_closer.h"
 #include "window_test.h"
 
 namespace zozi::test {
@@ -178,13 +179,52 @@ TEST(HelpTest, SystemShellOpensTheFileInAWindowTitledFromTheFile) {
 }
 
 // Without this the test above could pass on a help system that opens a window for anything.
+// Wine's viewer returns at once; Windows' viewer may first show a modal "cannot open" box, which
+// nobody would answer here, and the call would not return: the closer answers it.
 TEST(HelpTest, SystemShellOpensNoWindowForAMissingFile) {
   SystemShell shell;
   const std::wstring missing = programFolder() + L"No_Such_Help_File.chm";
   ASSERT_FALSE(fileExists(missing));
-  const HWND help = shell.openHelp(nullptr, missing);
+  HWND help = nullptr;
+  runClosingNewWindows([&] { help = shell.openHelp(nullptr, missing); });
   EXPECT_EQ(help, nullptr);
   if (help) closeHelp(help);
+}
+
+// The closer on what Wine shows too: a Yes/No box (which WM_CLOSE does not close) and a plain
+// window, both opened by the call, are closed and the call returns; the test's own window stays.
+TEST(WindowCloserTest, ClosesTheWindowsTheCallOpensAndNoOther) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  const HWND own =
+      CreateWindowExW(0, L"STATIC", L"The test's own", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                      100, nullptr, nullptr, instance, nullptr);
+  ASSERT_NE(own, nullptr);
+  int answer = 0;
+  bool plainClosed = false;
+  const std::vector<ClosedWindow> closed = runClosingNewWindows(
+      [&] {
+        answer = MessageBoxW(nullptr, L"Nobody answers this.", L"A box of the call's",
+                             MB_YESNO | MB_ICONQUESTION);
+        const HWND plain = CreateWindowExW(0, L"STATIC", L"A window of the call's",
+                                           WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                           nullptr, nullptr, instance, nullptr);
+        const ULONGLONG end = GetTickCount64() + 10000;
+        while (IsWindow(plain) && GetTickCount64() < end) {
+          MSG msg;
+          while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+          MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        }
+        plainClosed = !IsWindow(plain);
+      },
+      20000);
+  EXPECT_TRUE(answer == IDYES || answer == IDNO) << "the box returned " << answer;
+  EXPECT_TRUE(plainClosed);
+  ASSERT_EQ(closed.size(), 2u);
+  EXPECT_EQ(closed[0].className, L"#32770");
+  EXPECT_EQ(closed[0].title, L"A box of the call's");
+  EXPECT_EQ(closed[1].title, L"A window of the call's");
+  EXPECT_TRUE(IsWindow(own) && IsWindowVisible(own)) << "the closer closed the test's own window";
+  DestroyWindow(own);
 }
 
 TEST(HelpTest, TheFileIsACompiledHelpFileThatListsEveryPage) {
@@ -379,7 +419,9 @@ TEST(HelpTest, WithoutTheSearchFlagTheLibrariesAreLoadedByTheirFullSystemPath) {
     SystemShell shell(&loadWithoutSearchFlags);
     NOTIFYICONDATAA none{};
     shell.notifyIcon(NIM_DELETE, &none);  // loads the shell's library
-    shell.openHelp(nullptr, programFolder() + L"No_Such_Help_File.chm");
+    // A missing file, so that no help window opens (and any box that says so is answered).
+    runClosingNewWindows(
+        [&] { shell.openHelp(nullptr, programFolder() + L"No_Such_Help_File.chm"); });
   }
   ASSERT_EQ(loads.size(), 4u);
   EXPECT_EQ(loads[0].name, L"shell32.dll");
