@@ -7,7 +7,10 @@
 
 namespace zozi::ui {
 
-HWND WindowCore::lentTo() const { return lentTo_ && IsWindow(lentTo_) ? lentTo_ : nullptr; }
+HWND WindowCore::lentTo() const {
+  // Lent only while this window stays disabled and the other is there.
+  return lentTo_ && !IsWindowEnabled(hwnd_) && IsWindow(lentTo_) ? lentTo_ : nullptr;
+}
 
 void WindowCore::disableFor(HWND other) {
   // Disabling the window may take the focus from the controls (older Wine and other window
@@ -28,7 +31,7 @@ std::optional<LRESULT> WindowCore::onActivate(WORD state) {
   // the system would hand the activation to, so this window does it, as for an owned dialog: on
   // Windows the other would otherwise lie hidden behind it, and under Wine the keys would go to a
   // window that takes none.
-  if (!IsWindowEnabled(hwnd_) && lentTo()) {
+  if (lentTo()) {
     PostMessageW(hwnd_, kHandOnActivation, 0, 0);
     return 0;  // no focus for a window that takes no input
   }
@@ -36,7 +39,7 @@ std::optional<LRESULT> WindowCore::onActivate(WORD state) {
 }
 
 void WindowCore::onHandOnActivation() {
-  if (HWND other = lentTo(); other && !IsWindowEnabled(hwnd_)) SetForegroundWindow(other);
+  if (HWND other = lentTo()) SetForegroundWindow(other);
 }
 
 void WindowCore::saveFocus() {

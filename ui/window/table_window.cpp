@@ -138,9 +138,6 @@ std::optional<LRESULT> WindowCore::handleCommon(UINT message, WPARAM wParam, LPA
     case WM_SETFOCUS:
       focusLastControl();
       return 0;
-    case WM_ENABLE:
-      if (wParam) lentTo_ = nullptr;  // enabled again: nothing is lent any more
-      return std::nullopt;
     case WM_NEXTDLGCTL:
       onNextControl(wParam, lParam);
       return 0;

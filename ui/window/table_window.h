@@ -56,7 +56,8 @@ class WindowCore {
   HICON smallIcon() const { return smallIcon_.get(); }
   HACCEL accelerators() const { return accelerators_.get(); }
   HWND tooltip() const { return tooltip_; }
-  // The window this one lends its input to while it is disabled for it; nullptr when none.
+  // The window this one lends its input to while it is disabled for it; nullptr when none, or
+  // once this one is enabled again.
   HWND lentTo() const;
   // Disables the window for another one that has no owner (the system then links the two in
   // nothing): the focus is kept first, and until the window is enabled again its activation and

@@ -18,7 +18,7 @@ void WindowCore::onSetCursor(HWND over, WORD hitTest, WORD mouseMessage) {
                           mouseMessage == WM_MBUTTONDOWN || mouseMessage == WM_XBUTTONDOWN ||
                           mouseMessage == WM_NCLBUTTONDOWN || mouseMessage == WM_NCRBUTTONDOWN;
   HWND other = lentTo();
-  if (hitTest == static_cast<WORD>(HTERROR) && buttonDown && other && !IsWindowEnabled(hwnd_)) {
+  if (hitTest == static_cast<WORD>(HTERROR) && buttonDown && other) {
     SetForegroundWindow(other);
     FLASHWINFO flash{sizeof flash, other, FLASHW_CAPTION, 3, 0};
     FlashWindowEx(&flash);
