@@ -2,21 +2,12 @@
 
 namespace zozi::ui {
 
-namespace {
-
 // Per-window scale functions exist from Windows 10 on; older systems get the screen's scale.
-template <typename Fn>
-Fn user32Function(const char* name) {
-  static HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  return user32 ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
-                : nullptr;
-}
-
-}  // namespace
 
 UINT windowDpi(HWND hwnd) {
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = user32Function<GetDpiForWindowFn>("GetDpiForWindow");
+  static const auto getDpiForWindow =
+      systemFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
   if (getDpiForWindow && hwnd) {
     if (const UINT dpi = getDpiForWindow(hwnd)) return dpi;
   }
@@ -31,7 +22,8 @@ namespace {
 // The outer rectangle around a client area of the given pixels, at the origin.
 RECT frameAround(int width, int height, UINT dpi, DWORD style, DWORD exStyle, bool hasMenu) {
   using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-  static const auto adjustForDpi = user32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+  static const auto adjustForDpi =
+      systemFunction<AdjustForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
   RECT frame{0, 0, width, height};
   if (adjustForDpi) {
     adjustForDpi(&frame, style, hasMenu, exStyle, dpi);
@@ -58,13 +50,15 @@ RECT centredOn(const RECT& work, int outerWidth, int outerHeight) {
 
 int systemMetric(int index, UINT dpi) {
   using GetMetricsForDpiFn = int(WINAPI*)(int, UINT);
-  static const auto forDpi = user32Function<GetMetricsForDpiFn>("GetSystemMetricsForDpi");
+  static const auto forDpi =
+      systemFunction<GetMetricsForDpiFn>(L"user32.dll", "GetSystemMetricsForDpi");
   return forDpi ? forDpi(index, dpi) : GetSystemMetrics(index);
 }
 
 UINT systemDpi() {
   using GetDpiForSystemFn = UINT(WINAPI*)();
-  static const auto getDpiForSystem = user32Function<GetDpiForSystemFn>("GetDpiForSystem");
+  static const auto getDpiForSystem =
+      systemFunction<GetDpiForSystemFn>(L"user32.dll", "GetDpiForSystem");
   if (getDpiForSystem) {
     if (const UINT dpi = getDpiForSystem()) return dpi;
   }

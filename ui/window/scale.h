@@ -9,6 +9,15 @@
 
 namespace zozi::ui {
 
+// A function of a system library the process has loaded (user32, comctl32), looked up by name:
+// nullptr on a system that lacks it. Callers keep the result.
+template <typename Fn>
+Fn systemFunction(const wchar_t* module, const char* name) {
+  const HMODULE library = GetModuleHandleW(module);
+  return library ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library, name)))
+                 : nullptr;
+}
+
 // The window's scale in dots per inch (96 where the system cannot tell per window).
 UINT windowDpi(HWND hwnd);
 

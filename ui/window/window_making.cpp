@@ -14,12 +14,8 @@ HICON loadIconAt(HINSTANCE instance, int resource, int sizeMetric, UINT dpi) {
   // best image and scales it down smoothly. Not LoadIconMetric: that one sizes by the primary
   // monitor's scale, whatever monitor the window is on.
   using LoadScaledFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
-  static const auto loadScaled = [] {
-    const HMODULE controls = GetModuleHandleW(L"comctl32.dll");
-    return controls ? reinterpret_cast<LoadScaledFn>(reinterpret_cast<void*>(
-                          GetProcAddress(controls, "LoadIconWithScaleDown")))
-                    : nullptr;
-  }();
+  static const auto loadScaled =
+      systemFunction<LoadScaledFn>(L"comctl32.dll", "LoadIconWithScaleDown");
   HICON icon = nullptr;
   if (loadScaled &&
       SUCCEEDED(loadScaled(instance, MAKEINTRESOURCEW(resource), size, size, &icon))) {
