@@ -21,6 +21,10 @@ ComponentTexts initColorPanel(ColorPanel& panel) {
   return {"1.0", "1.0", "1.0", "1.0"};
 }
 
+namespace {
+
+// Writing a box's value from a rule: the box's rule runs at once when the value changes.
+
 void setDefaultValue(ColorPanel& panel, std::uint16_t value) {
   if (panel.defaultValue == value) return;
   panel.defaultValue = value;
@@ -32,6 +36,8 @@ void setManualValue(ColorPanel& panel, std::uint16_t value) {
   panel.manualValue = value;
   checkManualClick(panel);
 }
+
+}  // namespace
 
 void checkDefaultClick(ColorPanel& panel) {
   if (panel.defaultValue == 1) setManualValue(panel, 0);

@@ -31,8 +31,8 @@ struct ComponentField {
 // The four texts a rule writes into the fields, red to alpha.
 using ComponentTexts = std::array<const char*, kComponentCount>;
 
-// The colour mode is not stored: the two check boxes are the state. Their values change only
-// through setDefaultValue and setManualValue, which run the box's rule when the value changes.
+// The colour mode is not stored: the two check boxes are the state. A rule changes a box's value
+// only through a step that runs that box's rule as well when the value changes.
 // Nor is the selected option: the option group owns it and hands a click's preset straight to
 // applyColorPreset.
 struct ColorPanel {
@@ -41,7 +41,6 @@ struct ColorPanel {
   std::array<bool, kPresetCount> optionEnabled{true, true, true, true, true};
   std::array<ComponentField, kComponentCount> fields;
 
-  bool optionIsEnabled(ColorPreset p) const { return optionEnabled[static_cast<std::size_t>(p)]; }
   bool operator==(const ColorPanel&) const = default;
 };
 
@@ -52,10 +51,6 @@ ComponentTexts initColorPanel(ColorPanel& panel);
 // Rules for a click that has already toggled the box's value in the panel.
 void checkDefaultClick(ColorPanel& panel);
 void checkManualClick(ColorPanel& panel);
-
-// Writing a box's value from a rule: the box's rule runs at once when the value changes.
-void setDefaultValue(ColorPanel& panel, std::uint16_t value);
-void setManualValue(ColorPanel& panel, std::uint16_t value);
 
 // The texts a preset writes into the fields; nothing else changes.
 const ComponentTexts& applyColorPreset(ColorPreset preset);

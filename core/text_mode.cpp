@@ -2,6 +2,10 @@
 
 namespace zozi {
 
+namespace {
+
+// Writing a box's value from a rule: the box's rule runs at once when the value changes.
+
 void setLocalizedValue(TextModePair& pair, HintSettings& settings, std::uint16_t value) {
   if (pair.localizedValue == value) return;
   pair.localizedValue = value;
@@ -13,6 +17,8 @@ void setStandardValue(TextModePair& pair, HintSettings& settings, std::uint16_t 
   pair.standardValue = value;
   standardTextClick(pair, settings);
 }
+
+}  // namespace
 
 void localizedTextClick(TextModePair& pair, HintSettings& settings) {
   if (pair.localizedValue == 1) setStandardValue(pair, settings, 0);

@@ -19,8 +19,4 @@ struct TextModePair {
 void localizedTextClick(TextModePair& pair, HintSettings& settings);
 void standardTextClick(TextModePair& pair, HintSettings& settings);
 
-// Writing a box's value from a rule: the box's rule runs at once when the value changes.
-void setLocalizedValue(TextModePair& pair, HintSettings& settings, std::uint16_t value);
-void setStandardValue(TextModePair& pair, HintSettings& settings, std::uint16_t value);
-
 }  // namespace zozi

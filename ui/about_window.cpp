@@ -36,7 +36,7 @@ void AboutWindow::close() {
 
 bool AboutWindow::onCreate() {
   // The load step: the main window takes no input while this one is open.
-  main_.disableFor(hwnd());
+  main_.disableFor(*this);
   return true;
 }
 

@@ -16,7 +16,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   zozi::ui::MainWindow main(instance, shell);
   if (!main.create()) return 1;
   main.show(showCommand);
-  return zozi::ui::runMessageLoop(main);
+  return zozi::ui::runMessageLoop();
 }
 
 #if defined(__GLIBCXX__)

@@ -24,7 +24,57 @@ std::wstring programFolder() {
 
 }  // namespace
 
-void MainWindow::proceedCommand(ProceedTrigger trigger) {
+void MainWindow::onCommand(int id, int code) {
+  // Buttons and menu items arrive with code 0, shortcut keys with 1; other notifications
+  // (focus, text changes) have no handler.
+  if (code != 0 && code != 1) return;
+  // One row for each button, menu item and control event: a command runs alone, a click is told
+  // which control it came from. A button and its menu item run the same member.
+  struct Row {
+    int id;
+    void (MainWindow::*command)() = nullptr;
+    void (MainWindow::*click)(int) = nullptr;
+  };
+  static constexpr Row rows[] = {
+      {kProceedButton, nullptr, &MainWindow::proceedCommand},
+      {kMnuProceed, nullptr, &MainWindow::proceedCommand},
+      {kClearTextButton, &MainWindow::clearEntryCommand},
+      {kClearButton, &MainWindow::clearLogCommand},
+      {kExitButton, &MainWindow::exitCommand},
+      {kMnuExit, &MainWindow::exitCommand},
+      {kClipboardButton, &MainWindow::copyToClipboardCommand},
+      {kMnuClipboard, &MainWindow::copyToClipboardCommand},
+      {kMnuHelpContents, &MainWindow::helpContentsCommand},
+      {kMnuAbout, &MainWindow::aboutCommand},
+      {kMnuMinimize, &MainWindow::minimize_to_tray},
+      {kLocalizedText, nullptr, &MainWindow::onTextModeClick},
+      {kStandardText, nullptr, &MainWindow::onTextModeClick},
+      {kCheckDefault, nullptr, &MainWindow::onColorModeClick},
+      {kCheckManual, nullptr, &MainWindow::onColorModeClick},
+      {kWhiteRadio, nullptr, &MainWindow::onPresetClick},
+      {kGreenRadio, nullptr, &MainWindow::onPresetClick},
+      {kRedRadio, nullptr, &MainWindow::onPresetClick},
+      {kBlueRadio, nullptr, &MainWindow::onPresetClick},
+      {kGreyRadio, nullptr, &MainWindow::onPresetClick},
+      {kNewRadio, nullptr, &MainWindow::onIconClick},
+      {kCurrentRadio, nullptr, &MainWindow::onIconClick},
+      {kDoneRadio, nullptr, &MainWindow::onIconClick},
+      {kFailedRadio, nullptr, &MainWindow::onIconClick},
+      {kCanceledRadio, nullptr, &MainWindow::onIconClick},
+  };
+  for (const Row& row : rows) {
+    if (row.id != id) continue;
+    if (row.command) {
+      (this->*row.command)();
+    } else {
+      (this->*row.click)(id);
+    }
+    return;
+  }
+}
+
+void MainWindow::proceedCommand(int id) {
+  const ProceedTrigger trigger = id == kMnuProceed ? ProceedTrigger::Menu : ProceedTrigger::Button;
   HintTexts fields;
   fields.message = narrow(controlText(kEntryText));
   if (!fields.message.empty()) {
@@ -52,21 +102,28 @@ void MainWindow::exitCommand() {
 }
 
 void MainWindow::copyToClipboardCommand() {
-  showNotice(clipboardNotice(shell_.setClipboardText(hwnd(), controlText(kDebugText))));
+  showNotice(clipboardNotice(services().setClipboardText(hwnd(), controlText(kDebugText))));
 }
 
 void MainWindow::helpContentsCommand() {
   // The help file beside the program, never one planted in the current folder. A missing file
   // is not reported.
-  shell_.openHelp(hwnd(), programFolder() + kHelpFileName);
+  services().openHelp(hwnd(), programFolder() + kHelpFileName);
 }
 
 void MainWindow::aboutCommand() {
   if (about_ && about_->hwnd()) return;
   // About's load step disables this window for it (disableFor), which keeps the focus, so that
   // Close gives it back where the user left it. It opens on this window's monitor.
-  about_ = std::make_unique<AboutWindow>(instance(), *this, shell_);
+  about_ = std::make_unique<AboutWindow>(instance(), *this, services());
   if (about_->create(hwnd())) about_->show();
 }
+
+// Minimize: the window hidden behind its icon in the notification area (the caption's icon, at
+// the window's scale), brought back by a left-button press or a right-button release on it.
+
+void MainWindow::minimize_to_tray() { tray_.hide(hwnd(), smallIcon()); }
+
+void MainWindow::restoreFromTray() { tray_.restore(hwnd()); }
 
 }  // namespace zozi::ui

@@ -45,7 +45,7 @@ const WindowDefinition& MainWindow::definition() {
 }
 
 MainWindow::MainWindow(HINSTANCE instance, Shell& shell, bool quitOnDestroy)
-    : TableWindow(instance, shell), shell_(shell), quitOnDestroy_(quitOnDestroy), tray_(shell) {}
+    : TableWindow(instance, shell), quitOnDestroy_(quitOnDestroy), tray_(shell) {}
 
 bool MainWindow::onCreate() {
   // The component fields pass every typed character through the key filter first, and take no
@@ -70,9 +70,8 @@ std::optional<LRESULT> MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM 
       onCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_CTLCOLOREDIT:
-      return onControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), false);
-    case WM_CTLCOLORSTATIC:
-      return onControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), true);
+    case WM_CTLCOLORSTATIC:  // a disabled text box asks as a static control does
+      return onFieldColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_MOUSEMOVE:  // the tray icon's callback message (the record's uCallbackMessage)
       onTrayCallback(lParam);
       return 0;
@@ -88,43 +87,6 @@ std::optional<LRESULT> MainWindow::dispatch(UINT message, WPARAM wParam, LPARAM 
         return 0;
       }
       return std::nullopt;
-  }
-}
-
-void MainWindow::onCommand(int id, int code) {
-  // Buttons and menu items arrive with code 0, shortcut keys with 1; other notifications
-  // (focus, text changes) have no handler.
-  if (code != 0 && code != 1) return;
-  // The commands, one row each; a button and its menu item run the same member.
-  static constexpr struct {
-    int id;
-    void (MainWindow::*run)();
-  } commands[] = {
-      {kClearTextButton, &MainWindow::clearEntryCommand},
-      {kClearButton, &MainWindow::clearLogCommand},
-      {kExitButton, &MainWindow::exitCommand},
-      {kMnuExit, &MainWindow::exitCommand},
-      {kClipboardButton, &MainWindow::copyToClipboardCommand},
-      {kMnuClipboard, &MainWindow::copyToClipboardCommand},
-      {kMnuHelpContents, &MainWindow::helpContentsCommand},
-      {kMnuAbout, &MainWindow::aboutCommand},
-      {kMnuMinimize, &MainWindow::minimize_to_tray},
-  };
-  for (const auto& command : commands) {
-    if (command.id == id) return (this->*command.run)();
-  }
-  // Proceed's button and menu item differ in the warning only; the check boxes and option
-  // groups by the rules' id tables.
-  if (id == kProceedButton || id == kMnuProceed) {
-    proceedCommand(id == kMnuProceed ? ProceedTrigger::Menu : ProceedTrigger::Button);
-  } else if (id == kLocalizedText || id == kStandardText) {
-    onTextModeClick(id);
-  } else if (id == kCheckDefault || id == kCheckManual) {
-    onColorModeClick(id);
-  } else if (indexOf(kPresetIds, id) >= 0) {
-    onPresetClick(id);
-  } else if (indexOf(kIconIds, id) >= 0) {
-    onIconClick(id);
   }
 }
 
@@ -158,14 +120,12 @@ void MainWindow::onPresetClick(int id) {
   const int index = indexOf(kPresetIds, id);
   if (index < 0) return;
   showComponentTexts(applyColorPreset(static_cast<ColorPreset>(index)));
-  showOptionTabStops();
 }
 
 void MainWindow::onIconClick(int id) {
   const int index = indexOf(kIconIds, id);
   if (index < 0) return;
   selectIcon(state_.settings, static_cast<IconOption>(index));
-  showOptionTabStops();
 }
 
 // Showing what the rules wrote. Only what differs is written: each write to a control is a round
@@ -198,57 +158,29 @@ void MainWindow::showComponentTexts(const ComponentTexts& texts) {
   }
 }
 
-void MainWindow::showOptionTabStops() {
-  // Within an option group only the selected option takes part in tabbing.
-  const auto sync = [this](const auto& ids) {
-    for (int id : ids) {
-      HWND option = control(id);
-      const LONG_PTR style = GetWindowLongPtrW(option, GWL_STYLE);
-      const LONG_PTR wanted = isChecked(id) ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
-      // Only a change is written: each write is a round trip and two messages to the option.
-      if (wanted != style) SetWindowLongPtrW(option, GWL_STYLE, wanted);
-    }
-  };
-  sync(kPresetIds);
-  sync(kIconIds);
-}
-
-// Minimize: the window hidden behind its icon in the notification area (the caption's icon, at
-// the window's scale), brought back by a left-button press or a right-button release on it.
-
-void MainWindow::minimize_to_tray() { tray_.hide(hwnd(), smallIcon()); }
-
-void MainWindow::restoreFromTray() { tray_.restore(hwnd()); }
-
 void MainWindow::onScaleChanged() { tray_.changeIcon(smallIcon()); }
 
 void MainWindow::onTrayCallback(LPARAM lParam) {
-  if (TrayIcon::restores(lParam)) restoreFromTray();
+  // The icon's callback message is WM_MOUSEMOVE, which the mouse sends too while the window is
+  // shown: only a hidden window hears from the icon.
+  if (tray_.hidden() && TrayIcon::restores(lParam)) restoreFromTray();
 }
 
 // Messages.
 
-LRESULT MainWindow::onControlColor(HDC dc, HWND child, bool isStatic) {
-  const int id = GetDlgCtrlID(child);
-  if (const int field = indexOf(kComponentIds, id); field >= 0) {
-    // In high contrast the 3D-light shade may not stand apart from the text: a disabled field
-    // takes the dialog colour the system pairs with grey text.
-    const bool light3D = state_.colors.fields[static_cast<std::size_t>(field)].background ==
-                         FieldBackground::Light3D;
-    const int color = !light3D ? COLOR_WINDOW : highContrast() ? COLOR_BTNFACE : COLOR_3DLIGHT;
-    SetBkColor(dc, GetSysColor(color));
-    SetTextColor(dc, GetSysColor(IsWindowEnabled(child) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(color));
-  }
-  const ControlSpec* row = findSpec(mainControls(), id);
-  if (isStatic && row && row->kind == Kind::Label && row->textColor != kSystemTextColor) {
-    // In high contrast the labels take the system's text colour, as every text must.
-    SetTextColor(dc, highContrast() ? GetSysColor(COLOR_BTNTEXT) : row->textColor);
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-  }
-  return DefWindowProcW(hwnd(), isStatic ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
-                        reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
+std::optional<LRESULT> MainWindow::onFieldColor(HDC dc, HWND child) {
+  // The component fields' backgrounds follow the colour panel; every other control keeps the
+  // default colours.
+  const int field = indexOf(kComponentIds, GetDlgCtrlID(child));
+  if (field < 0) return std::nullopt;
+  // In high contrast the 3D-light shade may not stand apart from the text: a disabled field
+  // takes the dialog colour the system pairs with grey text.
+  const bool light3D =
+      state_.colors.fields[static_cast<std::size_t>(field)].background == FieldBackground::Light3D;
+  const int color = !light3D ? COLOR_WINDOW : highContrast() ? COLOR_BTNFACE : COLOR_3DLIGHT;
+  SetBkColor(dc, GetSysColor(color));
+  SetTextColor(dc, GetSysColor(IsWindowEnabled(child) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(color));
 }
 
 void MainWindow::onEndSession(bool ending) {
@@ -265,12 +197,7 @@ void MainWindow::onDestroy() {
 }
 
 int MainWindow::showNotice(const Notice& notice) {
-  // A message box disables this window before it appears. Where that takes the focus from the
-  // controls (older Wine and other window managers do; current Wine and Windows, only from the
-  // window itself), the save at the deactivation would come too late: kept now, and put back
-  // once the box is gone.
-  const FocusKept kept(*this);
-  return shell_.show(hwnd(), notice);
+  return showBox([&](HWND owner) { return services().show(owner, notice); });
 }
 
 // The component fields and the log box, subclassed.

@@ -21,7 +21,7 @@ inline constexpr wchar_t kMainClassName[] = L"CorvelEditorZoziMain";
 // The help file beside the program; the build names it.
 inline constexpr wchar_t kHelpFileName[] = ZOZI_HELP_FILE_NAME;
 
-class MainWindow : public TableWindow<MainWindow> {
+class MainWindow : public TableWindow<MainWindow, Shell> {
  public:
   // quitOnDestroy: unloading the window ends the message loop (the program's one window).
   MainWindow(HINSTANCE instance, Shell& shell, bool quitOnDestroy = true);
@@ -37,10 +37,11 @@ class MainWindow : public TableWindow<MainWindow> {
   void aboutCommand();
 
  private:
-  friend class TableWindow<MainWindow>;
+  friend class TableWindow<MainWindow, Shell>;
 
-  // The commands, each run the same way by its button, menu item and shortcut.
-  void proceedCommand(ProceedTrigger trigger);
+  // The commands, each run the same way by its button, menu item and shortcut; Proceed's button
+  // and menu item differ in the warning only.
+  void proceedCommand(int id);
   void clearEntryCommand();
   void clearLogCommand();
   void exitCommand();
@@ -53,7 +54,7 @@ class MainWindow : public TableWindow<MainWindow> {
   bool onCreate();
   std::optional<LRESULT> dispatch(UINT message, WPARAM wParam, LPARAM lParam);
   void onCommand(int id, int code);
-  LRESULT onControlColor(HDC dc, HWND control, bool isStatic);
+  std::optional<LRESULT> onFieldColor(HDC dc, HWND control);
   void onTrayCallback(LPARAM lParam);
   void onEndSession(bool ending);
   void onScaleChanged();
@@ -74,11 +75,9 @@ class MainWindow : public TableWindow<MainWindow> {
   void showTextModeChecks();
   void showColorMode();
   void showComponentTexts(const ComponentTexts& texts);
-  void showOptionTabStops();
 
   int showNotice(const Notice& notice);
 
-  Shell& shell_;
   bool quitOnDestroy_;
   MainState state_;
   TrayIcon tray_;

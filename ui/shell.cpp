@@ -143,4 +143,18 @@ bool SystemShell::screenReader() {
   return SystemParametersInfoW(SPI_GETSCREENREADER, 0, &running, 0) && running;
 }
 
+RECT SystemShell::workArea(HWND window) {
+  const HMONITOR monitor = window ? MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)
+                                  : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(monitor, &info);
+  return info.rcWork;
+}
+
+void SystemShell::flash(HWND window) {
+  FLASHWINFO flashing{sizeof flashing, window, FLASHW_CAPTION, 3, 0};
+  FlashWindowEx(&flashing);
+}
+
 }  // namespace zozi::ui

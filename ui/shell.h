@@ -70,6 +70,8 @@ class SystemShell final : public Shell {
   BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) override;
   bool highContrast() override;
   bool screenReader() override;
+  RECT workArea(HWND window) override;
+  void flash(HWND window) override;
 
  private:
   // From the system folder only, never from the program's or the current folder.

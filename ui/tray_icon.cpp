@@ -4,6 +4,11 @@
 
 namespace zozi::ui {
 
+namespace {
+
+// The record that the icon adds, the first, single-byte version of the shell's notification
+// record: window, identifier 1, message + icon + tip, the callback WM_MOUSEMOVE, the window's
+// icon and the tip padded with spaces to 64 characters.
 NOTIFYICONDATAA makeTrayIconData(HWND window, HICON icon) {
   NOTIFYICONDATAA data{};
   // The first version's size for this build: 88 bytes with 32-bit handles, 104 with 64-bit.
@@ -20,6 +25,8 @@ NOTIFYICONDATAA makeTrayIconData(HWND window, HICON icon) {
   std::memcpy(data.szTip, kTrayTip, sizeof kTrayTip);
   return data;
 }
+
+}  // namespace
 
 TrayIcon::TrayIcon(Shell& shell)
     : shell_(shell), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}

@@ -84,6 +84,22 @@ class FakeShell : public ui::Shell {
 
   bool highContrast() override { return highContrastOn; }
   bool screenReader() override { return screenReaderOn; }
+  RECT workArea(HWND window) override {
+    // The monitors as scripted: a window is on the one that holds the centre of its frame,
+    // else on the first (the primary); no window, on the primary. Without a script, the real
+    // screen's.
+    if (monitors.empty()) return real_.workArea(window);
+    workAreaCalls.push_back(window);
+    RECT frame{};
+    if (window && GetWindowRect(window, &frame)) {
+      const POINT centre{(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2};
+      for (const RECT& work : monitors) {
+        if (PtInRect(&work, centre)) return work;
+      }
+    }
+    return monitors.front();
+  }
+  void flash(HWND window) override { flashes.push_back(window); }
 
   // Script.
   bool highContrastOn = false;   // the system's high-contrast mode
@@ -95,6 +111,8 @@ class FakeShell : public ui::Shell {
   ClipboardResult clipboardFailure = ClipboardResult::Copied;
   std::deque<bool> refuseAdds;  // next NIM_ADD results: true = refused
   bool useRealTray = false;
+  // The monitors' work areas, the primary first; empty: the real screen's.
+  std::vector<RECT> monitors;
   std::function<void(const BoxCall&)> onBox;  // runs while the box is "open"
 
   // Record: the notices, and each as the box the user sees (wide text, the buttons and icon as
@@ -106,6 +124,8 @@ class FakeShell : public ui::Shell {
   std::vector<std::wstring> clipboardCalls;
   std::vector<HelpCall> helpCalls;
   std::vector<TrayCall> trayCalls;
+  std::vector<HWND> flashes;        // the windows flashed, in order
+  std::vector<HWND> workAreaCalls;  // the windows whose monitor was asked for (scripted only)
 
  private:
   static std::wstring wide(const std::string& utf8) {

@@ -9,8 +9,8 @@ namespace zozi::test {
 
 namespace {
 
-void dispatchOne(ui::MainWindow& main, MSG& msg) {
-  if (ui::preTranslateMessage(main, msg)) return;
+void dispatchOne(MSG& msg) {
+  if (ui::preTranslateMessage(msg)) return;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
 }
@@ -33,56 +33,56 @@ bool openWindow(ui::MainWindow& main) {
   if (!main.create()) return false;
   main.show(SW_SHOW);
   SetForegroundWindow(main.hwnd());
-  pumpPending(main);
+  pumpPending();
   return true;
 }
 
-void pumpPending(ui::MainWindow& main) {
+void pumpPending() {
   MSG msg{};
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) continue;
-    dispatchOne(main, msg);
+    dispatchOne(msg);
   }
 }
 
-bool pumpUntil(ui::MainWindow& main, const std::function<bool()>& condition, DWORD boundMs) {
+bool pumpUntil(const std::function<bool()>& condition, DWORD boundMs) {
   const ULONGLONG end = GetTickCount64() + boundMs;
   for (;;) {
-    pumpPending(main);
+    pumpPending();
     if (condition()) return true;
     if (GetTickCount64() > end) return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
   }
 }
 
-void pressKey(ui::MainWindow& main, HWND target, UINT virtualKey, bool control, bool shift) {
+void pressKey(HWND target, UINT virtualKey, bool control, bool shift) {
   setModifiers(control, shift);
   const UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
   MSG down{target, WM_KEYDOWN, virtualKey, static_cast<LPARAM>(1 | (scan << 16)), 0, {}};
-  dispatchOne(main, down);  // translation posts the character, if any
-  pumpPending(main);
+  dispatchOne(down);  // translation posts the character, if any
+  pumpPending();
   MSG up{target, WM_KEYUP, virtualKey, static_cast<LPARAM>(1 | (scan << 16) | (3u << 30)), 0, {}};
-  dispatchOne(main, up);
-  pumpPending(main);
+  dispatchOne(up);
+  pumpPending();
   setModifiers(false, false);
 }
 
-void typeText(ui::MainWindow& main, HWND target, const std::wstring& text) {
+void typeText(HWND target, const std::wstring& text) {
   for (wchar_t c : text) {
     MSG msg{target, WM_CHAR, static_cast<WPARAM>(c), 1, 0, {}};
-    dispatchOne(main, msg);
-    pumpPending(main);
+    dispatchOne(msg);
+    pumpPending();
   }
 }
 
-void command(ui::MainWindow& main, int id) {
-  SendMessageW(main.hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-  pumpPending(main);
+void command(HWND window, int id) {
+  SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  pumpPending();
 }
 
-void click(ui::MainWindow& main, HWND button) {
+void click(HWND button) {
   SendMessageW(button, BM_CLICK, 0, 0);
-  pumpPending(main);
+  pumpPending();
 }
 
 std::wstring textOf(HWND hwnd) { return ui::windowText(hwnd); }

@@ -175,7 +175,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       case 4: {  // a colour option, clickable only while enabled
         const auto preset = static_cast<ColorPreset>(which % kPresetCount);
-        if (!s.colors.optionIsEnabled(preset)) break;
+        if (!s.colors.optionEnabled[static_cast<std::size_t>(preset)]) break;
         const ComponentTexts& texts = applyColorPreset(preset);
         for (std::size_t i = 0; i < kComponentCount; ++i) {
           e.fields[i] = kPresetRows[which % kPresetCount][i];

@@ -135,7 +135,7 @@ struct ShortcutSpec {
   bool control;  // with Ctrl
 };
 
-// The keys that run menu items; in the header, so that the accelerator table is sized from it.
+// The keys that run menu items.
 inline constexpr std::array<ShortcutSpec, 3> kMainShortcuts = {{
     {kMnuClipboard, 'C', true},
     {kMnuMinimize, 'M', true},

@@ -8,15 +8,15 @@
 namespace zozi::ui {
 
 HWND WindowCore::lentTo() const {
-  // Lent only while this window stays disabled and the other is there.
-  return lentTo_ && !IsWindowEnabled(hwnd_) && IsWindow(lentTo_) ? lentTo_ : nullptr;
+  // Lent only while this window stays disabled; the record goes with the other window.
+  return lentTo_ && lentTo_->hwnd_ && !IsWindowEnabled(hwnd_) ? lentTo_->hwnd_ : nullptr;
 }
 
-void WindowCore::disableFor(HWND other) {
+void WindowCore::disableFor(WindowCore& other) {
   // Disabling the window may take the focus from the controls (older Wine and other window
   // managers do; current Wine and Windows, only from the window itself): kept first.
   saveFocus();
-  lentTo_ = other;
+  lentTo_ = &other;
   EnableWindow(hwnd_, FALSE);
 }
 

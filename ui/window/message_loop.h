@@ -5,14 +5,12 @@
 
 namespace zozi::ui {
 
-class WindowCore;
+// What the table window a message is for does with it first: its tooltips learn where the mouse
+// is, its shortcut keys run (only while it is shown and enabled), then Tab, arrows and the like
+// move in it as in a dialog. True when the message was consumed.
+bool preTranslateMessage(MSG& msg);
 
-// The main window's shortcut keys (only while it is shown and enabled), then Tab, arrows and
-// the like for the window it lends its input to and for the main window. True when the message
-// was consumed.
-bool preTranslateMessage(WindowCore& main, MSG& msg);
-
-// Runs until the main window is unloaded; returns the program's exit code.
-int runMessageLoop(WindowCore& main);
+// Runs until the program's window is unloaded (WM_QUIT); returns the program's exit code.
+int runMessageLoop();
 
 }  // namespace zozi::ui

@@ -1,5 +1,7 @@
 #include "scale.h"
 
+#include "system_function.h"
+
 namespace zozi::ui {
 
 // Per-window scale functions exist from Windows 10 on; older systems get the screen's scale.
@@ -33,13 +35,6 @@ RECT frameAround(int width, int height, UINT dpi, DWORD style, DWORD exStyle, bo
   return frame;
 }
 
-RECT workAreaOf(HMONITOR monitor) {
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  GetMonitorInfoW(monitor, &info);
-  return info.rcWork;
-}
-
 }  // namespace
 
 RECT centredOn(const RECT& work, int outerWidth, int outerHeight) {
@@ -65,11 +60,11 @@ UINT systemDpi() {
   return windowDpi(nullptr);
 }
 
-RECT centredFrame(HMONITOR monitor, TwipSize clientTwips, UINT dpi, DWORD style, DWORD exStyle,
+RECT centredFrame(const RECT& work, TwipSize clientTwips, UINT dpi, DWORD style, DWORD exStyle,
                   bool hasMenu) {
   const RECT frame = frameAround(twipsToPixels(clientTwips.cx, dpi),
                                  twipsToPixels(clientTwips.cy, dpi), dpi, style, exStyle, hasMenu);
-  return centredOn(workAreaOf(monitor), frame.right - frame.left, frame.bottom - frame.top);
+  return centredOn(work, frame.right - frame.left, frame.bottom - frame.top);
 }
 
 bool hasClientSize(HWND hwnd, TwipSize clientTwips, UINT dpi) {
@@ -99,13 +94,12 @@ void fitClient(HWND hwnd, int width, int height, int outerWidth, int outerHeight
 
 }  // namespace
 
-void placeCentred(HWND hwnd, TwipSize clientTwips, UINT dpi) {
+void placeCentred(HWND hwnd, TwipSize clientTwips, UINT dpi, const RECT& work) {
   const int width = twipsToPixels(clientTwips.cx, dpi);
   const int height = twipsToPixels(clientTwips.cy, dpi);
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
   const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
   const RECT frame = frameAround(width, height, dpi, style, exStyle, GetMenu(hwnd) != nullptr);
-  const RECT work = workAreaOf(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY));
   const auto moveTo = [&](int outerWidth, int outerHeight) {
     const RECT place = centredOn(work, outerWidth, outerHeight);
     SetWindowPos(hwnd, nullptr, place.left, place.top, outerWidth, outerHeight,
@@ -127,10 +121,12 @@ void placeAt(HWND hwnd, TwipSize clientTwips, UINT dpi, const RECT& suggested) {
             [&](int outerWidth, int outerHeight) {
               SetWindowPos(hwnd, nullptr, 0, 0, outerWidth, outerHeight, flags | SWP_NOMOVE);
             });
-  // Grown past the work area's top or left edge: bring the caption back within reach.
+}
+
+void keepCaptionOn(HWND hwnd, const RECT& work) {
+  constexpr UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
   RECT frame{};
   GetWindowRect(hwnd, &frame);
-  const RECT work = workAreaOf(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST));
   const LONG left = frame.left < work.left ? work.left : frame.left;
   const LONG top = frame.top < work.top ? work.top : frame.top;
   if (left != frame.left || top != frame.top) {

@@ -9,15 +9,6 @@
 
 namespace zozi::ui {
 
-// A function of a system library the process has loaded (user32, comctl32), looked up by name:
-// nullptr on a system that lacks it. Callers keep the result.
-template <typename Fn>
-Fn systemFunction(const wchar_t* module, const char* name) {
-  const HMODULE library = GetModuleHandleW(module);
-  return library ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library, name)))
-                 : nullptr;
-}
-
 // The window's scale in dots per inch (96 where the system cannot tell per window).
 UINT windowDpi(HWND hwnd);
 
@@ -30,22 +21,26 @@ int systemMetric(int index, UINT dpi);
 UINT systemDpi();
 
 // The outer rectangle of a window of these styles whose client area is the given twips at the
-// scale, centred on the work area of the monitor: where to make it.
-RECT centredFrame(HMONITOR monitor, TwipSize clientTwips, UINT dpi, DWORD style, DWORD exStyle,
+// scale, centred on a monitor's work area: where to make it.
+RECT centredFrame(const RECT& work, TwipSize clientTwips, UINT dpi, DWORD style, DWORD exStyle,
                   bool hasMenu);
 
 // Whether the window's client area is the given twips at the scale.
 bool hasClientSize(HWND hwnd, TwipSize clientTwips, UINT dpi);
 
-// Sizes the window so that its client area is the given twips at its scale, centred on the
-// work area of its monitor.
-void placeCentred(HWND hwnd, TwipSize clientTwips, UINT dpi);
+// Sizes the window so that its client area is the given twips at its scale, centred on its
+// monitor's work area.
+void placeCentred(HWND hwnd, TwipSize clientTwips, UINT dpi, const RECT& work);
 
 // centredOn (placement.h) on the window system's rectangles.
 RECT centredOn(const RECT& work, int outerWidth, int outerHeight);
 
 // After a change of scale: the window at the system's suggested rectangle, its client area made
-// exact, its caption kept on the work area.
+// exact.
 void placeAt(HWND hwnd, TwipSize clientTwips, UINT dpi, const RECT& suggested);
+
+// Moves a window that reaches past the work area's top or left edge back, so that its caption
+// stays within reach.
+void keepCaptionOn(HWND hwnd, const RECT& work);
 
 }  // namespace zozi::ui

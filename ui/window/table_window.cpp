@@ -7,10 +7,44 @@
 
 namespace zozi::ui {
 
+WindowCore::WindowCore(HINSTANCE instance, const WindowDefinition& definition,
+                       WindowServices& services)
+    : next_(first_), instance_(instance), definition_(definition), services_(services) {
+  first_ = this;
+}
+
 WindowCore::~WindowCore() {
-  if (!hwnd_) return;
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-  DestroyWindow(hwnd_);
+  if (hwnd_) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+  for (WindowCore** link = &first_; *link; link = &(*link)->next_) {
+    if (*link == this) {
+      *link = next_;
+      break;
+    }
+  }
+}
+
+WindowCore* WindowCore::owning(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  // The window or one of its controls, found without asking the window system; a window inside
+  // a control (none of the tables makes one) by its ancestry.
+  for (WindowCore* window = first_; window; window = window->next_) {
+    if (window->hwnd_ && (window->hwnd_ == hwnd || window->rowOf(hwnd))) return window;
+  }
+  for (WindowCore* window = first_; window; window = window->next_) {
+    if (window->hwnd_ && IsChild(window->hwnd_, hwnd)) return window;
+  }
+  return nullptr;
+}
+
+const ControlSpec* WindowCore::rowOf(HWND child) const {
+  if (!child) return nullptr;
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    if (controls_[i] == child) return &definition_.controls[i];
+  }
+  return nullptr;
 }
 
 void WindowCore::destroyWindow() {
@@ -43,7 +77,7 @@ void WindowCore::showCheck(int id, bool checked) {
   }
 }
 
-bool WindowCore::makeWindow(HMENU menu, HWND placeBy, WNDPROC entry, WindowCore* self) {
+bool WindowCore::makeWindow(HMENU menu, HWND placeBy, WNDPROC entry) {
   const WindowDefinition& def = definition_;
   if (!registerWindowClass(instance_, def.className, entry)) return false;
   if (!def.shortcuts.empty()) {
@@ -51,14 +85,12 @@ bool WindowCore::makeWindow(HMENU menu, HWND placeBy, WNDPROC entry, WindowCore*
     if (!accelerators_) return false;
   }
   // A window opened from another goes on that one's monitor, where the user is looking.
-  const HMONITOR monitor = placeBy ? MonitorFromWindow(placeBy, MONITOR_DEFAULTTOPRIMARY)
-                                   : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
   const UINT dpi = placeBy ? windowDpi(placeBy) : systemDpi();
-  const RECT place =
-      centredFrame(monitor, def.clientTwips, dpi, def.style, def.exStyle, menu != nullptr);
+  const RECT place = centredFrame(services_.workArea(placeBy), def.clientTwips, dpi, def.style,
+                                  def.exStyle, menu != nullptr);
   CreateWindowExW(def.exStyle, def.className, def.title, def.style, place.left, place.top,
                   place.right - place.left, place.bottom - place.top, nullptr, menu, instance_,
-                  self);
+                  this);
   return hwnd_ != nullptr;
 }
 
@@ -83,7 +115,7 @@ void WindowCore::fitClientArea() {
   // Made on a monitor of another scale than the screen's, or with a menu bar that wraps: place
   // it again by what is measured.
   if (!hasClientSize(hwnd_, definition_.clientTwips, dpi_)) {
-    placeCentred(hwnd_, definition_.clientTwips, dpi_);
+    placeCentred(hwnd_, definition_.clientTwips, dpi_, services_.workArea(hwnd_));
   }
 }
 
@@ -110,6 +142,8 @@ void WindowCore::changeScale(UINT dpi, const RECT& suggested) {
   }
   if (batch) EndDeferWindowPos(batch);
   placeAt(hwnd_, def.clientTwips, dpi_, suggested);
+  // Grown past the work area's top or left edge: the caption is brought back within reach.
+  keepCaptionOn(hwnd_, services_.workArea(hwnd_));
   InvalidateRect(hwnd_, nullptr, TRUE);
   loadIcons();
 }
@@ -142,11 +176,14 @@ std::optional<LRESULT> WindowCore::handleCommon(UINT message, WPARAM wParam, LPA
       onNextControl(wParam, lParam);
       return 0;
     case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED) keepOptionTabStops(reinterpret_cast<HWND>(lParam));
       // Enter and Escape, made into IDOK and IDCANCEL by the dialog manager: Enter presses only
       // a push button that has the focus (there is no default button); Escape does nothing.
       if (LOWORD(wParam) == IDOK) onEnterKey();
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) return 0;
       return std::nullopt;
+    case WM_CTLCOLORSTATIC:
+      return onLabelColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_SETCURSOR:
       onSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam));
       return std::nullopt;  // the default handling sets the cursor, and beeps at HTERROR
@@ -156,14 +193,50 @@ std::optional<LRESULT> WindowCore::handleCommon(UINT message, WPARAM wParam, LPA
     case WM_SYSCOLORCHANGE:
       onColorsChanged();
       return std::nullopt;
+    case WM_DESTROY:
+      onGoing();
+      return std::nullopt;
     default:
       return std::nullopt;
   }
 }
 
+void WindowCore::keepOptionTabStops(HWND clicked) {
+  // Within a group of options only the selected one takes part in tabbing, as in a dialog: the
+  // group runs from its first option to the next row that is no option or starts a group.
+  const ControlSpec* row = rowOf(clicked);
+  if (!row || row->kind != Kind::Radio) return;
+  const std::span<const ControlSpec> rows = definition_.controls;
+  std::size_t first = static_cast<std::size_t>(row - rows.data());
+  while (first > 0 && !rows[first].startsGroup && rows[first - 1].kind == Kind::Radio) --first;
+  for (std::size_t i = first; i < rows.size() && rows[i].kind == Kind::Radio; ++i) {
+    if (i != first && rows[i].startsGroup) break;
+    const HWND option = controls_[i];
+    const LONG_PTR style = GetWindowLongPtrW(option, GWL_STYLE);
+    const bool selected = SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    const LONG_PTR wanted = selected ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
+    // Only a change is written: each write is a round trip and two messages to the option.
+    if (wanted != style) SetWindowLongPtrW(option, GWL_STYLE, wanted);
+  }
+}
+
+std::optional<LRESULT> WindowCore::onLabelColor(HDC dc, HWND child) {
+  // A label whose row gives it a colour; every other control is the window's own to colour.
+  const ControlSpec* row = rowOf(child);
+  if (!row || row->kind != Kind::Label || row->textColor == kSystemTextColor) return std::nullopt;
+  // In high contrast the labels take the system's text colour, as every text must.
+  SetTextColor(dc, highContrast_ ? GetSysColor(COLOR_BTNTEXT) : row->textColor);
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
 void WindowCore::onSettingChange(WPARAM setting) {
-  // A screen reader started: it reads the controls' help texts from the tooltips.
-  if (setting == SPI_SETSCREENREADER && services_.screenReader()) makeTooltips();
+  // A screen reader started: it reads the controls' help texts from the tooltips, which are
+  // tried again even if they could not be made before.
+  if (setting == SPI_SETSCREENREADER && services_.screenReader()) {
+    tooltipTried_ = false;
+    makeTooltips();
+  }
   onColorsChanged();
 }
 
@@ -173,11 +246,21 @@ void WindowCore::onColorsChanged() {
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+void WindowCore::onGoing() {
+  // A window that lent this one its input forgets it now, while the handle still names a
+  // window: nothing is handed on to one that is going, nor later to whatever reuses the handle.
+  for (WindowCore* window = first_; window; window = window->next_) {
+    if (window->lentTo_ == this) window->lentTo_ = nullptr;
+  }
+}
+
 void WindowCore::forgetWindow() {
+  onGoing();
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
   hwnd_ = nullptr;
   controls_.clear();
   tooltip_ = nullptr;
+  tooltipTried_ = false;
   lastFocus_ = nullptr;
   lentTo_ = nullptr;
 }

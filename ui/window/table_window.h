@@ -14,6 +14,9 @@
 //     // Optional: after a change of scale, once controls, fonts and icons follow it.
 //     void onScaleChanged();
 //   };
+//
+// The base reads the table for what every window does with it: the colours of its labels, the
+// tab stops of its option groups, the tooltips, shortcut keys and icon.
 #pragma once
 
 #include <windows.h>
@@ -48,6 +51,10 @@ class WindowCore {
   WindowCore(const WindowCore&) = delete;
   WindowCore& operator=(const WindowCore&) = delete;
 
+  // The table window that a window is, or is a control of; nullptr for any other window. The
+  // message loop asks it for the shortcut keys and tooltips of the window a message is for.
+  static WindowCore* owning(HWND hwnd);
+
   HWND hwnd() const { return hwnd_; }
   UINT dpi() const { return dpi_; }
   // A control of the table by its id: the handle kept beside its row.
@@ -56,34 +63,65 @@ class WindowCore {
   HICON smallIcon() const { return smallIcon_.get(); }
   HACCEL accelerators() const { return accelerators_.get(); }
   HWND tooltip() const { return tooltip_; }
-  // The window this one lends its input to while it is disabled for it; nullptr when none, or
-  // once this one is enabled again.
+  // The window this one lends its input to while it is disabled for it; nullptr when none, once
+  // this one is enabled again, or once the other goes.
   HWND lentTo() const;
   // Disables the window for another one that has no owner (the system then links the two in
   // nothing): the focus is kept first, and until the window is enabled again its activation and
   // clicks go on to the other, as to an owned dialog.
-  void disableFor(HWND other);
+  void disableFor(WindowCore& other);
 
   // Shows the window with the focus on its first control (or the one the user left).
   void show(int showCommand);
 
  protected:
-  WindowCore(HINSTANCE instance, const WindowDefinition& definition, WindowServices& services)
-      : instance_(instance), definition_(definition), services_(services) {}
+  WindowCore(HINSTANCE instance, const WindowDefinition& definition, WindowServices& services);
   // A window still up when its owner goes is unloaded by the derived destructor (destroyWindow),
   // while the handlers' members still live; here it only goes without them.
   ~WindowCore();
 
   void destroyWindow();
   HINSTANCE instance() const { return instance_; }
+  WindowServices& windowServices() const { return services_; }
   bool highContrast() const { return highContrast_; }
 
   // Gives the focus to the control the user left, or to the first one that takes it.
   void focusLastControl();
 
+  // The one way the window shows one of its boxes (a message box, say): show(owner) opens it and
+  // returns its answer. A box disables the window before it appears, and where that takes the
+  // focus from the controls (older Wine and other window managers do; current Wine and Windows,
+  // only from the window itself), a save at the deactivation would come too late: the focused
+  // control is kept first, and given back after only if the window is still active and enabled.
+  template <typename Show>
+  auto showBox(Show&& show) -> decltype(show(HWND{})) {
+    const FocusKept kept(*this);
+    return show(hwnd_);
+  }
+
+  // Reading and writing the controls.
+  std::wstring controlText(int id) const;
+  bool isChecked(int id) const;
+  // Writes the check only where it differs: each write is a round trip to the window system.
+  void showCheck(int id, bool checked);
+
+  // The steps of the entry procedure (TableWindow::entry).
+  bool makeWindow(HMENU menu, HWND placeBy, WNDPROC entry);
+  // WM_CREATE up to the window's own step: the scale, the icons, the fonts and the controls.
+  bool makeControls();
+  // WM_CREATE after the window's own step: the client area made exact where it is not.
+  void fitClientArea();
+  void changeScale(UINT dpi, const RECT& suggested);
+  // What every window does with a message; nullopt leaves it to the window's own dispatch.
+  std::optional<LRESULT> handleCommon(UINT message, WPARAM wParam, LPARAM lParam);
+  void forgetWindow();
+
+ private:
+  template <typename Derived, typename Services>
+  friend class TableWindow;
+
   // While alive, the focused control is kept; afterwards it is given back where the user left
-  // it, if the window is active again and the focus is not already in it. For what disables
-  // the window for a while, such as a message box.
+  // it, if the window is active again and the focus is not already in it.
   class FocusKept {
    public:
     explicit FocusKept(WindowCore& window) : window_(window) { window_.saveFocus(); }
@@ -95,31 +133,12 @@ class WindowCore {
     WindowCore& window_;
   };
 
-  // Reading and writing the controls.
-  std::wstring controlText(int id) const;
-  bool isChecked(int id) const;
-  // Writes the check only where it differs: each write is a round trip to the window system.
-  void showCheck(int id, bool checked);
-
-  // The steps of the entry procedure (TableWindow::entry).
-  bool makeWindow(HMENU menu, HWND placeBy, WNDPROC entry, WindowCore* self);
-  // WM_CREATE up to the window's own step: the scale, the icons, the fonts and the controls.
-  bool makeControls();
-  // WM_CREATE after the window's own step: the client area made exact where it is not.
-  void fitClientArea();
-  void changeScale(UINT dpi, const RECT& suggested);
-  // What every window does with a message; nullopt leaves it to the window's own dispatch.
-  std::optional<LRESULT> handleCommon(UINT message, WPARAM wParam, LPARAM lParam);
-  void forgetWindow();
-
- private:
-  template <typename Derived>
-  friend class TableWindow;
-
   // Posted to itself: hand the activation on to the window the input is lent to, once the
   // activation at hand is done. The windows' own private messages start after it.
   static constexpr UINT kHandOnActivation = WM_APP + 1;
 
+  // The row of one of the table's controls; nullptr for any other window.
+  const ControlSpec* rowOf(HWND child) const;
   void loadIcons();
   void saveFocus();
   void restoreFocus();
@@ -127,11 +146,18 @@ class WindowCore {
   void onHandOnActivation();
   void onNextControl(WPARAM wParam, LPARAM lParam);
   void onEnterKey();
+  void keepOptionTabStops(HWND clicked);
+  std::optional<LRESULT> onLabelColor(HDC dc, HWND child);
   void onSetCursor(HWND over, WORD hitTest, WORD mouseMessage);
   void onSettingChange(WPARAM setting);
   void onColorsChanged();
+  void onGoing();
   bool hasTooltip(HWND child) const;
   void makeTooltips();
+
+  // The program's table windows, all of its one window thread, in a list through themselves.
+  inline static WindowCore* first_ = nullptr;
+  WindowCore* next_ = nullptr;
 
   HWND hwnd_ = nullptr;
   HINSTANCE instance_;
@@ -143,13 +169,16 @@ class WindowCore {
   OwnedIcon bigIcon_;
   OwnedIcon smallIcon_;
   OwnedAccel accelerators_;
-  HWND tooltip_ = nullptr;  // destroyed with the window, which owns it
+  HWND tooltip_ = nullptr;     // destroyed with the window, which owns it
+  bool tooltipTried_ = false;  // a tooltip that could not be made is not tried at every hover
   HWND lastFocus_ = nullptr;
-  HWND lentTo_ = nullptr;
-  bool highContrast_ = false;  // read at creation and whenever the system's colours change
+  WindowCore* lentTo_ = nullptr;  // cleared when that window goes
+  bool highContrast_ = false;     // read at creation and whenever the system's colours change
 };
 
-template <typename Derived>
+// Services: what the window's own code asks of the system, a WindowServices or more (the
+// program's seam); the base reaches the same object.
+template <typename Derived, typename Services = WindowServices>
 class TableWindow : public WindowCore {
  public:
   // Makes the window at its size for the scale, centred on the work area of placeBy's monitor or
@@ -174,13 +203,14 @@ class TableWindow : public WindowCore {
   }
 
  protected:
-  TableWindow(HINSTANCE instance, WindowServices& services)
+  TableWindow(HINSTANCE instance, Services& services)
       : WindowCore(instance, Derived::definition(), services) {}
 
+  // The object given at construction, as the window's own code knows it.
+  Services& services() const { return static_cast<Services&>(windowServices()); }
+
   // create() with a menu bar of the caller's.
-  bool createWindow(HMENU menu, HWND placeBy = nullptr) {
-    return makeWindow(menu, placeBy, &entry, this);
-  }
+  bool createWindow(HMENU menu, HWND placeBy = nullptr) { return makeWindow(menu, placeBy, &entry); }
 
  private:
   static LRESULT CALLBACK entry(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "scale.h"
+#include "system_function.h"
 
 namespace zozi::ui {
 
@@ -38,11 +39,16 @@ bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proced
   return RegisterClassExW(&wc) != 0;
 }
 
+namespace {
+
+// Calibri at a size in hundredths of a point, Central European character set.
 HFONT createCalibri(int centipoints, int weight, UINT dpi) {
   return CreateFontW(fontHeight(centipoints, dpi), 0, 0, 0, weight, FALSE, FALSE, FALSE,
                      EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                      DEFAULT_PITCH | FF_SWISS, L"Calibri");
 }
+
+}  // namespace
 
 ControlFonts::ControlFonts(std::span<const ControlSpec> table, UINT dpi) {
   for (const auto& row : table) {

@@ -17,9 +17,6 @@ bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proced
 // An icon resource at the size of a system metric (SM_CXICON, SM_CXSMICON) at a scale.
 HICON loadIconAt(HINSTANCE instance, int resource, int sizeMetric, UINT dpi);
 
-// Calibri at a size in hundredths of a point, Central European character set.
-HFONT createCalibri(int centipoints, int weight, UINT dpi);
-
 // The fonts of a window's controls at one scale, one per role that its table uses.
 class ControlFonts {
  public:
