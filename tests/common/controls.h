@@ -1,9 +1,10 @@
 // What the window tests read off controls and the program's surroundings: a control's font and
-// the width of a text in it, an icon's size, whether Wine runs the test, and the folder the test
-// program runs from.
+// the width of a text in it, the colours a window gives a control, its tooltips, an icon's size,
+// whether Wine runs the test, and the folder the test program runs from.
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -73,6 +74,41 @@ inline std::vector<HWND> windowsOfClass(const wchar_t* className) {
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+// What the window answers when a control asks for its colours, and the text colour it set.
+struct Colors {
+  HBRUSH brush;
+  COLORREF text;
+};
+
+inline Colors askColors(HWND main, HWND control, UINT message) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  const auto brush = reinterpret_cast<HBRUSH>(
+      SendMessageW(main, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+  const COLORREF text = GetTextColor(dc);
+  DeleteDC(dc);
+  return {brush, text};
+}
+
+// The tooltip window a window owns, if it has one.
+inline HWND tooltipOf(HWND main) {
+  for (HWND tooltip : windowsOfClass(TOOLTIPS_CLASSW)) {
+    if (GetWindow(tooltip, GW_OWNER) == main) return tooltip;
+  }
+  return nullptr;
+}
+
+// The tip a tooltip holds for a control of the window.
+inline std::wstring tooltipText(HWND tooltip, HWND main, HWND control) {
+  std::vector<wchar_t> buffer(INFOTIPSIZE + 1, L'\0');
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = main;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = buffer.data();
+  SendMessageW(tooltip, TTM_GETTEXTW, buffer.size(), reinterpret_cast<LPARAM>(&tool));
+  return buffer.data();
 }
 
 }  // namespace zozi::test

@@ -367,7 +367,12 @@ TEST(HelpTest, EveryPageReadsBackWithTheProgramsOwnTexts) {
         "taskFailed", "Canceled writes &quot;taskFailed&quot;", "F1",
         "Ctrl</span>+<span "
         "class=\"key\">M",
-        "Ctrl</span>+<span class=\"key\">C"}) {
+        "Ctrl</span>+<span class=\"key\">C",
+        // Enter and Esc in a colour field are refused characters, where the other pages say
+        // that Esc does nothing.
+        "and <span class=\"key\">Esc</span> too) is refused with this warning",
+        "<span class=\"key\">Esc</span> are characters that the field refuses",
+        "In a colour field in Manual mode both keys are refused characters"}) {
     EXPECT_NE(all.find(fact), std::string::npos) << "not in the help: " << fact;
   }
 }

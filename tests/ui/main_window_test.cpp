@@ -61,39 +61,6 @@ class ClipboardHolder {
   bool opened_ = false;
 };
 
-// What the window answers when a control asks for its colours, and the text colour it set.
-struct Colors {
-  HBRUSH brush;
-  COLORREF text;
-};
-
-Colors askColors(HWND main, HWND control, UINT message) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  const auto brush = reinterpret_cast<HBRUSH>(
-      SendMessageW(main, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
-  const COLORREF text = GetTextColor(dc);
-  DeleteDC(dc);
-  return {brush, text};
-}
-
-HWND tooltipOf(HWND main) {
-  for (HWND tooltip : windowsOfClass(TOOLTIPS_CLASSW)) {
-    if (GetWindow(tooltip, GW_OWNER) == main) return tooltip;
-  }
-  return nullptr;
-}
-
-std::wstring tooltipText(HWND tooltip, HWND main, HWND control) {
-  std::vector<wchar_t> buffer(INFOTIPSIZE + 1, L'\0');
-  TTTOOLINFOW tool{};
-  tool.cbSize = TTTOOLINFOW_V2_SIZE;
-  tool.hwnd = main;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = buffer.data();
-  SendMessageW(tooltip, TTM_GETTEXTW, buffer.size(), reinterpret_cast<LPARAM>(&tool));
-  return buffer.data();
-}
-
 struct MenuEntry {
   std::wstring text;  // empty: a separator
   UINT id;
@@ -315,78 +282,6 @@ TEST_F(MainWindowTest, ColorLabelsTooltipsAndTheOutputBoxLookAsLaidOut) {
   for (const ControlSpec& row : mainControls()) {
     EXPECT_EQ(textOf(item(row.id)).find(L'&'), std::wstring::npos) << row.name;
   }
-}
-
-TEST_F(MainWindowTest, TooltipIsMadeOverAControlWithOneAndFollowsTheMouseThroughTheLoop) {
-  // A second window, opened with the mouse away from it, has no tooltip yet, nor after the
-  // mouse passes a label, which has none.
-  SetCursorPos(0, 0);
-  FakeShell otherShell;
-  MainWindow other{GetModuleHandleW(nullptr), otherShell, /*quitOnDestroy=*/false};
-  ASSERT_TRUE(openWindow(other));
-  EXPECT_EQ(tooltipOf(other.hwnd()), nullptr);
-  const HWND label = other.control(kColorLabel1);
-  SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label),
-               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-  EXPECT_EQ(tooltipOf(other.hwnd()), nullptr);
-
-  // The mouse resting on a button with a tip: the tooltip is made, learns of the mouse from
-  // the messages the loop relays, and shows the button's tip.
-  const HWND button = other.control(kClipboardButton);
-  RECT r{};
-  GetWindowRect(button, &r);
-  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  HWND tooltip = nullptr;
-  ASSERT_TRUE(test::pumpUntil(other, [&] {
-    tooltip = tooltipOf(other.hwnd());
-    return tooltip && IsWindowVisible(tooltip);
-  }));
-  std::vector<wchar_t> text(INFOTIPSIZE + 1, L'\0');
-  TTTOOLINFOW tool{};
-  tool.cbSize = TTTOOLINFOW_V2_SIZE;
-  tool.lpszText = text.data();
-  ASSERT_TRUE(SendMessageW(tooltip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool)));
-  EXPECT_EQ(reinterpret_cast<HWND>(tool.uId), button);
-  EXPECT_STREQ(text.data(), L"Copy generated text to the Clipboard ...");
-  // The tip comes from the loop, not from a subclassed control.
-  EXPECT_FALSE(tool.uFlags & TTF_SUBCLASS);
-  SetCursorPos(0, 0);
-}
-
-// A screen reader takes a control's help text from its tooltip, without any mouse: the tooltips
-// are there from the start while one runs, and as soon as one starts.
-TEST_F(MainWindowTest, TooltipsAreMadeForAScreenReaderWithoutTheMouse) {
-  SetCursorPos(0, 0);
-  constexpr LRESULT kTips = 15;  // the controls with a tip, counted in the layout
-  const std::size_t tooltipsBefore = windowsOfClass(TOOLTIPS_CLASSW).size();
-  FakeShell readerShell;
-  readerShell.screenReaderOn = true;
-  MainWindow reading{GetModuleHandleW(nullptr), readerShell, /*quitOnDestroy=*/false};
-  ASSERT_TRUE(openWindow(reading));
-  HWND tooltip = tooltipOf(reading.hwnd());
-  ASSERT_NE(tooltip, nullptr);
-  EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), kTips);
-  EXPECT_EQ(tooltipText(tooltip, reading.hwnd(), reading.control(kRedText)),
-            L"Use only numbers from 0 to 1 ...");
-
-  // No reader: none at start, none for another setting, and a full set once a reader starts.
-  FakeShell plainShell;
-  MainWindow plain{GetModuleHandleW(nullptr), plainShell, /*quitOnDestroy=*/false};
-  ASSERT_TRUE(openWindow(plain));
-  const HWND hwnd = plain.hwnd();
-  ASSERT_EQ(tooltipOf(hwnd), nullptr);
-  SendMessageW(hwnd, WM_SETTINGCHANGE, SPI_SETSCREENREADER, 0);
-  SendMessageW(hwnd, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
-  plainShell.screenReaderOn = true;
-  SendMessageW(hwnd, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
-  EXPECT_EQ(tooltipOf(hwnd), nullptr);
-  SendMessageW(hwnd, WM_SETTINGCHANGE, SPI_SETSCREENREADER, 0);
-  tooltip = tooltipOf(hwnd);
-  ASSERT_NE(tooltip, nullptr);
-  EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), kTips);
-  // A second word of it makes no second tooltip.
-  SendMessageW(hwnd, WM_SETTINGCHANGE, SPI_SETSCREENREADER, 0);
-  EXPECT_EQ(windowsOfClass(TOOLTIPS_CLASSW).size(), tooltipsBefore + 2);
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndSeparators) {

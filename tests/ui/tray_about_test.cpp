@@ -440,6 +440,10 @@ TEST_F(TrayAboutTest, AChangeOfScaleReloadsTheIconsOfTheWindowsAndTheTray) {
   EXPECT_EQ(shell.trayCalls.back().message, static_cast<DWORD>(NIM_MODIFY));
   EXPECT_EQ(iconWidth(shell.trayCalls.back().data.hIcon), 24);
   trayEvent(WM_LBUTTONDOWN);
+  // Shown again, the window sends the tray nothing at a new scale: the next hide carries it.
+  const std::size_t shown = shell.trayCalls.size();
+  changeScale(120);
+  EXPECT_EQ(shell.trayCalls.size(), shown);
 
   // About has icons of its own, at its scale.
   openAbout();
@@ -451,6 +455,51 @@ TEST_F(TrayAboutTest, AChangeOfScaleReloadsTheIconsOfTheWindowsAndTheTray) {
   SendMessageW(about(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&frame));
   EXPECT_EQ(iconOf(about(), ICON_BIG), 64);
   EXPECT_EQ(iconOf(about(), ICON_SMALL), 32);
+}
+
+// The icon's callback message is the mouse's own, WM_MOUSEMOVE: at 144 dpi the client area is
+// 602 pixels wide (6,015 twips), and a real move at x = 513 or 517 reads, in the low word, as
+// the icon's left-button press or right-button release. The shown window takes it as a move.
+TEST_F(TrayAboutTest, AMouseMoveOverTheShownWindowIsNoTrayEvent) {
+  changeScale(144);
+  RECT client{};
+  GetClientRect(main(), &client);
+  ASSERT_EQ(client.right, 602);
+  Bystander other;
+  SetForegroundWindow(other.hwnd);
+  ASSERT_TRUE(pumpUntil([&] { return GetForegroundWindow() == other.hwnd; }));
+  for (const int x : {513, 517}) {  // WM_LBUTTONDOWN, WM_RBUTTONUP
+    PostMessageW(main(), WM_MOUSEMOVE, 0, MAKELPARAM(x, 40));
+    pump();
+    EXPECT_TRUE(shell.trayCalls.empty()) << x;
+    EXPECT_EQ(GetForegroundWindow(), other.hwnd) << x;
+    EXPECT_TRUE(IsWindowVisible(main())) << x;
+  }
+}
+
+// About opens centred on the work area of the main window's monitor, not the primary one's: two
+// monitors, the second left of the primary and above it.
+TEST_F(TrayAboutTest, AboutOpensCentredOnTheMainWindowsMonitor) {
+  const RECT primary{0, 0, 1280, 984};
+  const RECT second{-1600, -200, 0, 960};
+  shell.monitors = {primary, second};
+  for (const RECT& monitor : {second, primary}) {
+    RECT frame{};
+    GetWindowRect(main(), &frame);
+    // The main window's centre on the monitor.
+    SetWindowPos(main(), nullptr, (monitor.left + monitor.right - (frame.right - frame.left)) / 2,
+                 (monitor.top + monitor.bottom - (frame.bottom - frame.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    openAbout();
+    GetWindowRect(about(), &frame);
+    // Centred to the pixel: twice the left edge plus the width is the work area's left plus right.
+    EXPECT_LE(std::abs(frame.left + frame.right - (monitor.left + monitor.right)), 1)
+        << monitor.left;
+    EXPECT_LE(std::abs(frame.top + frame.bottom - (monitor.top + monitor.bottom)), 1)
+        << monitor.left;
+    SendMessageW(aboutClose(), BM_CLICK, 0, 0);
+    pump();
+  }
 }
 
 // A click on About's title bar activates it with WA_CLICKACTIVE rather than WA_ACTIVE.

@@ -210,7 +210,9 @@ class TableWindow : public WindowCore {
   Services& services() const { return static_cast<Services&>(windowServices()); }
 
   // create() with a menu bar of the caller's.
-  bool createWindow(HMENU menu, HWND placeBy = nullptr) { return makeWindow(menu, placeBy, &entry); }
+  bool createWindow(HMENU menu, HWND placeBy = nullptr) {
+    return makeWindow(menu, placeBy, &entry);
+  }
 
  private:
   static LRESULT CALLBACK entry(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
