@@ -888,26 +888,18 @@ TEST(NoticeStyleTest, EachNoticeShowsItsButtonsAndIcon) {
 }
 
 // Wine cannot switch high contrast on, so the mode comes through the seam.
-TEST_F(MainWindowTest, HighContrastTakesTheSystemsColorsForLabelsAndDisabledFields) {
-  const auto labelText = [&](int id) {
-    return askColors(main(), item(id), WM_CTLCOLORSTATIC).text;
-  };
+TEST_F(MainWindowTest, HighContrastTakesTheSystemsColorsForDisabledFields) {
   const auto fieldBrush = [&] {
     return askColors(main(), item(kRedText), WM_CTLCOLORSTATIC).brush;
   };
-  EXPECT_EQ(labelText(kColorLabel1), RGB(255, 0, 0));
   EXPECT_EQ(fieldBrush(), GetSysColorBrush(COLOR_3DLIGHT));
 
   shell.highContrastOn = true;
   SendMessageW(main(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
-  // The whole window is painted again, not only what is asked for next.
+  // The fields are painted again, not only when asked for next.
   RECT update{};
-  EXPECT_TRUE(GetUpdateRect(item(kColorLabel1), &update, FALSE));
   EXPECT_TRUE(GetUpdateRect(item(kRedText), &update, FALSE));
   pump();
-  for (int id : {kColorLabel1, kColorLabel2, kColorLabel3, kColorLabel4}) {
-    EXPECT_EQ(labelText(id), GetSysColor(COLOR_BTNTEXT)) << id;
-  }
   EXPECT_EQ(fieldBrush(), GetSysColorBrush(COLOR_BTNFACE));
   click(kCheckManual);  // an enabled field keeps the window colour
   EXPECT_EQ(askColors(main(), item(kRedText), WM_CTLCOLOREDIT).brush,
@@ -918,7 +910,6 @@ TEST_F(MainWindowTest, HighContrastTakesTheSystemsColorsForLabelsAndDisabledFiel
   shell.highContrastOn = false;
   SendMessageW(main(), WM_SYSCOLORCHANGE, 0, 0);
   pump();
-  EXPECT_EQ(labelText(kColorLabel3), RGB(0, 0, 128));
   EXPECT_EQ(fieldBrush(), GetSysColorBrush(COLOR_3DLIGHT));
 }
 

@@ -145,12 +145,25 @@ TEST_F(WindowBaseTest, ALabelTakesItsRowsColourOrInHighContrastTheSystems) {
   } cases[] = {
       {false, Kit::kRedLabel, true, Kit::kRed},
       {true, Kit::kRedLabel, true, GetSysColor(COLOR_BTNTEXT)},
+      {true, Kit::kPlainLabel, false, 0},
+      {false, Kit::kRedLabel, true, Kit::kRed},  // switched off again while the window is up
       {false, Kit::kPlainLabel, false, 0},
       {false, Kit::kButton, false, 0},
   };
   for (const auto& c : cases) {
-    shell.highContrastOn = c.highContrast;
-    SendMessageW(kit(), WM_SYSCOLORCHANGE, 0, 0);
+    if (shell.highContrastOn != c.highContrast) {
+      shell.highContrastOn = c.highContrast;
+      // Switched on as a setting, off with the colour scheme.
+      if (c.highContrast) {
+        SendMessageW(kit(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+      } else {
+        SendMessageW(kit(), WM_SYSCOLORCHANGE, 0, 0);
+      }
+      // The whole window is painted again, not only what is asked for next.
+      RECT update{};
+      EXPECT_TRUE(GetUpdateRect(item(Kit::kRedLabel), &update, FALSE)) << c.highContrast;
+      pumpPending();
+    }
     const Colors colors = askColors(kit(), item(c.id), WM_CTLCOLORSTATIC);
     if (c.colouredByTheBase) {
       EXPECT_EQ(colors.text, c.text) << c.id << " in high contrast: " << c.highContrast;
