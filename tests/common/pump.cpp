@@ -25,6 +25,18 @@ void setModifiers(bool control, bool shift) {
   SetKeyboardState(keys);
 }
 
+// Runs the pump until the condition holds or the bound passes, waking for each new message.
+bool pumpWithUntil(const std::function<void()>& pump, const std::function<bool()>& condition,
+                   DWORD boundMs) {
+  const ULONGLONG end = GetTickCount64() + boundMs;
+  for (;;) {
+    pump();
+    if (condition()) return true;
+    if (GetTickCount64() > end) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+}
+
 }  // namespace
 
 bool openWindow(ui::MainWindow& main) {
@@ -46,13 +58,20 @@ void pumpPending(ui::MainWindow& main) {
 }
 
 bool pumpUntil(ui::MainWindow& main, const std::function<bool()>& condition, DWORD boundMs) {
-  const ULONGLONG end = GetTickCount64() + boundMs;
-  for (;;) {
-    pumpPending(main);
-    if (condition()) return true;
-    if (GetTickCount64() > end) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-  }
+  return pumpWithUntil([&] { pumpPending(main); }, condition, boundMs);
+}
+
+bool pumpUntil(const std::function<bool()>& condition, DWORD boundMs) {
+  return pumpWithUntil(
+      [] {
+        MSG msg{};
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+          if (msg.message == WM_QUIT) continue;
+          TranslateMessage(&msg);
+          DispatchMessageW(&msg);
+        }
+      },
+      condition, boundMs);
 }
 
 void pressKey(ui::MainWindow& main, HWND target, UINT virtualKey, bool control, bool shift) {

@@ -20,6 +20,10 @@ bool openWindow(ui::MainWindow& main);
 bool pumpUntil(ui::MainWindow& main, const std::function<bool()>& condition, DWORD boundMs = 10000);
 void pumpPending(ui::MainWindow& main);
 
+// The same where no main window runs, as for the help system's windows: this thread's messages,
+// dispatched as they come.
+bool pumpUntil(const std::function<bool()>& condition, DWORD boundMs = 10000);
+
 // Posts a key press and release (with the character it types) to a control, as the keyboard
 // would deliver it to the focused window; modifiers are set in the thread's key state.
 void pressKey(ui::MainWindow& main, HWND target, UINT virtualKey, bool control = false,
