@@ -982,16 +982,6 @@ TEST_F(MainWindowTest, AWindowTallerThanTheScreenKeepsItsCaptionInReach) {
   EXPECT_EQ(frame.left, monitor.rcWork.left);
 }
 
-// The message boxes' style values: question 36 (Yes/No with the question mark), notice 64 (OK
-// with the information icon), warning 48 (OK with the exclamation mark).
-TEST(NoticeStyleTest, EachNoticeShowsItsButtonsAndIcon) {
-  EXPECT_EQ(noticeStyle(exitQuestion()), 36u);
-  EXPECT_EQ(noticeStyle(clearLogQuestion()), 36u);
-  EXPECT_EQ(noticeStyle(copiedNotice()), 64u);
-  EXPECT_EQ(noticeStyle(rejectedKeyWarning()), 48u);
-  EXPECT_EQ(noticeStyle(emptyMessageWarning(ProceedTrigger::Menu)), 48u);
-}
-
 // Wine cannot switch high contrast on, so the mode comes through the seam.
 TEST_F(MainWindowTest, HighContrastTakesTheSystemsColorsForLabelsAndDisabledFields) {
   const auto labelText = [&](int id) {
