@@ -186,27 +186,6 @@ TEST_F(MainWindowTest, TabVisitsTheFieldsInManualModeAndOnlyTheSelectedOptions) 
 
 // Layout.
 
-TEST_F(MainWindowTest, ClientAreaAndEveryControlSitWhereTheLayoutPutsThem) {
-  const UINT dpi = window.dpi();
-  RECT client{};
-  GetClientRect(main(), &client);
-  EXPECT_EQ(client.right, pixelsFor(6015, dpi));
-  EXPECT_EQ(client.bottom, pixelsFor(6135, dpi));
-  for (const ControlSpec& row : mainControls()) {
-    ASSERT_NE(item(row.id), nullptr) << row.name;
-    EXPECT_EQ(edgesOf(placeOf(item(row.id))), edgesOf(expectedPlace(mainControls(), row, dpi)))
-        << row.name;
-  }
-  if (dpi == USER_DEFAULT_SCREEN_DPI) {
-    // A few positions worked out by hand: frame offset plus the control's own, 15 twips a pixel.
-    EXPECT_EQ(client.right, 401);
-    EXPECT_EQ(client.bottom, 409);
-    EXPECT_EQ(edgesOf(placeOf(item(kEntryText))), edgesOf({16, 24, 385, 46}));
-    EXPECT_EQ(edgesOf(placeOf(item(kClipboardButton))), edgesOf({312, 368, 385, 393}));
-    EXPECT_EQ(edgesOf(placeOf(item(kColorLabel4))), edgesOf({184, 216, 217, 233}));
-  }
-}
-
 TEST_F(MainWindowTest, ControlsUseCalibriAndFramesTheSmallerSize) {
   const UINT dpi = window.dpi();
   for (const ControlSpec& row : mainControls()) {
