@@ -13,6 +13,21 @@ namespace {
 constexpr UINT kHtmlHelpDisplayTopic = 0;  // HH_DISPLAY_TOPIC
 constexpr UINT kHtmlHelpCloseAll = 0x12;   // HH_CLOSE_ALL
 
+// The message box for each kind of notice: its buttons and its icon.
+struct NoticeStyle {
+  NoticeButtons buttons;
+  NoticeIcon icon;
+  UINT style;
+};
+constexpr NoticeStyle kNoticeStyles[] = {
+    {NoticeButtons::Ok, NoticeIcon::Exclamation, MB_OK | MB_ICONEXCLAMATION},
+    {NoticeButtons::Ok, NoticeIcon::Question, MB_OK | MB_ICONQUESTION},
+    {NoticeButtons::Ok, NoticeIcon::Information, MB_OK | MB_ICONINFORMATION},
+    {NoticeButtons::YesNo, NoticeIcon::Exclamation, MB_YESNO | MB_ICONEXCLAMATION},
+    {NoticeButtons::YesNo, NoticeIcon::Question, MB_YESNO | MB_ICONQUESTION},
+    {NoticeButtons::YesNo, NoticeIcon::Information, MB_YESNO | MB_ICONINFORMATION},
+};
+
 HMODULE loadLibrary(const wchar_t* name, DWORD flags) {
   return LoadLibraryExW(name, nullptr, flags);
 }
@@ -63,16 +78,10 @@ HMODULE SystemShell::loadSystemLibrary(const wchar_t* name) const {
 }
 
 UINT noticeStyle(const Notice& notice) {
-  UINT style = notice.buttons == NoticeButtons::YesNo ? MB_YESNO : MB_OK;
-  switch (notice.icon) {
-    case NoticeIcon::Exclamation:
-      return style | MB_ICONEXCLAMATION;
-    case NoticeIcon::Question:
-      return style | MB_ICONQUESTION;
-    case NoticeIcon::Information:
-      return style | MB_ICONINFORMATION;
+  for (const NoticeStyle& row : kNoticeStyles) {
+    if (row.buttons == notice.buttons && row.icon == notice.icon) return row.style;
   }
-  return style;
+  return MB_OK;
 }
 
 int SystemShell::show(HWND owner, const Notice& notice) {

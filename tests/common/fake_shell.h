@@ -45,7 +45,7 @@ class FakeShell : public ui::Shell {
       ++beeps;
       events.push_back(L"beep");
     }
-    boxes.push_back({owner, wide(notice.text), wide(notice.title), boxStyle(notice)});
+    boxes.push_back({owner, wide(notice.text), wide(notice.title), ui::noticeStyle(notice)});
     events.push_back(L"box");
     // A real box disables its owner while it is open. Where that takes the focus from the
     // owner's controls (older Wine and other window managers do; current Wine does not), the
@@ -115,8 +115,8 @@ class FakeShell : public ui::Shell {
   std::vector<RECT> monitors;
   std::function<void(const BoxCall&)> onBox;  // runs while the box is "open"
 
-  // Record: the notices, and each as the box the user sees (wide text, the buttons and icon as
-  // the message box's style bits, worked out here on their own).
+  // Record: the notices, and each as the box the user sees (wide text, and the buttons and icon
+  // as the style bits the real shell gives the message box).
   std::vector<Notice> notices;
   std::vector<BoxCall> boxes;
   std::vector<std::wstring> events;  // "box" and "beep", in order
@@ -135,13 +135,6 @@ class FakeShell : public ui::Shell {
                                       out.data(), static_cast<int>(out.size()));
     out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
     return out;
-  }
-  static UINT boxStyle(const Notice& notice) {
-    const UINT buttons = notice.buttons == NoticeButtons::YesNo ? 4u : 0u;  // MB_YESNO, MB_OK
-    const UINT icon = notice.icon == NoticeIcon::Question      ? 32u        // MB_ICONQUESTION
-                      : notice.icon == NoticeIcon::Information ? 64u        // MB_ICONINFORMATION
-                                                               : 48u;       // MB_ICONEXCLAMATION
-    return buttons | icon;
   }
 
   ui::SystemShell real_;

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -71,39 +72,32 @@ std::string readFile(const std::wstring& path) {
 
 bool hhctrlLoaded() { return GetModuleHandleW(L"hhctrl.ocx") != nullptr; }
 
-// Runs this thread's pending messages (the help window lives on the caller's thread).
-void pumpFor(DWORD ms) {
-  const DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(10);
-  } while (GetTickCount() - start < ms);
-}
-
 std::wstring titleOf(HWND hwnd) {
   wchar_t text[256]{};
   GetWindowTextW(hwnd, text, 256);
   return text;
 }
 
-// Closes every help window this process opened, through the help system itself, and checks that
-// the one given is gone.
-void closeHelp(HWND help) {
-  using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
-  if (const HMODULE library = GetModuleHandleW(L"hhctrl.ocx")) {
+// Ends the shell that opened the help window, whose end closes every help window it opened
+// (HH_CLOSE_ALL), and checks that the window went with them. The test's own clean-up comes only
+// after that: a window the shell left open is closed here, through the help system and then
+// directly, while a reference of the test's own keeps the help library that drives it loaded.
+void closeHelp(std::optional<SystemShell>& shell, HWND help) {
+  HMODULE library = nullptr;
+  GetModuleHandleExW(0, L"hhctrl.ocx", &library);
+  shell.reset();
+  const bool closed = pumpUntil([&] { return !IsWindow(help); }, 5000);
+  EXPECT_TRUE(closed) << "the help window outlived the shell, which closes every help window";
+
+  if (!closed && library) {
+    using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
     if (const auto htmlHelp = reinterpret_cast<HtmlHelpFn>(
             reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpW")))) {
       htmlHelp(nullptr, nullptr, kCloseAll, 0);
     }
+    if (!pumpUntil([&] { return !IsWindow(help); }, 5000)) DestroyWindow(help);
   }
-  pumpFor(100);
-  if (help && IsWindow(help)) DestroyWindow(help);
-  pumpFor(50);
-  EXPECT_FALSE(help && IsWindow(help)) << "the help window outlived HH_CLOSE_ALL";
+  if (library) FreeLibrary(library);
 }
 
 // The build skips the help file only on a machine without its compiler, and says so.
@@ -119,10 +113,10 @@ class RealHelpShell : public FakeShell {
  public:
   HWND openHelp(HWND owner, const std::wstring& file) override {
     FakeShell::openHelp(owner, file);
-    lastHelpWindow = real.openHelp(owner, file);
+    lastHelpWindow = real ? real->openHelp(owner, file) : nullptr;
     return lastHelpWindow;
   }
-  SystemShell real;
+  std::optional<SystemShell> real{std::in_place};
   HWND lastHelpWindow = nullptr;
 };
 
@@ -158,37 +152,38 @@ TEST_F(HelpWindowTest, F1OpensTheFileBesideTheProgramAndLoadsTheHelpSystemOnlyTh
   EXPECT_NE(help, main());
   EXPECT_TRUE(shell.boxes.empty());  // the program reports nothing about help
 
-  closeHelp(help);
+  closeHelp(shell.real, help);
   EXPECT_TRUE(IsWindow(main()));
   DestroyWindow(main());
 }
 
 TEST(HelpTest, SystemShellOpensTheFileInAWindowTitledFromTheFile) {
   SKIP_WITHOUT_HELP_FILE();
-  SystemShell shell;
-  const HWND help = shell.openHelp(nullptr, helpFilePath());
+  std::optional<SystemShell> shell(std::in_place);
+  const HWND help = shell->openHelp(nullptr, helpFilePath());
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(IsWindow(help));
   DWORD process = 0;
   GetWindowThreadProcessId(help, &process);
   EXPECT_EQ(process, GetCurrentProcessId());
-  pumpFor(200);
   // The caption comes from the window definition inside the file: the help system read it.
-  EXPECT_EQ(titleOf(help), L"Corvel Editor Zozi Help");
-  closeHelp(help);
+  const std::wstring title = L"Corvel Editor Zozi Help";
+  pumpUntil([&] { return titleOf(help) == title; });
+  EXPECT_EQ(titleOf(help), title);
+  closeHelp(shell, help);
 }
 
 // Without this the test above could pass on a help system that opens a window for anything.
 // Wine's viewer returns at once; Windows' viewer may first show a modal "cannot open" box, which
 // nobody would answer here, and the call would not return: the closer answers it.
 TEST(HelpTest, SystemShellOpensNoWindowForAMissingFile) {
-  SystemShell shell;
+  std::optional<SystemShell> shell(std::in_place);
   const std::wstring missing = programFolder() + L"No_Such_Help_File.chm";
   ASSERT_FALSE(fileExists(missing));
   HWND help = nullptr;
-  runClosingNewWindows([&] { help = shell.openHelp(nullptr, missing); });
+  runClosingNewWindows([&] { help = shell->openHelp(nullptr, missing); });
   EXPECT_EQ(help, nullptr);
-  if (help) closeHelp(help);
+  if (help) closeHelp(shell, help);
 }
 
 // The closer on what Wine shows too: a Yes/No box (which WM_CLOSE does not close) and a plain
@@ -208,13 +203,7 @@ TEST(WindowCloserTest, ClosesTheWindowsTheCallOpensAndNoOther) {
         const HWND plain = CreateWindowExW(0, L"STATIC", L"A window of the call's",
                                            WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
                                            nullptr, nullptr, instance, nullptr);
-        const ULONGLONG end = GetTickCount64() + 10000;
-        while (IsWindow(plain) && GetTickCount64() < end) {
-          MSG msg;
-          while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-          MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        }
-        plainClosed = !IsWindow(plain);
+        plainClosed = pumpUntil([&] { return !IsWindow(plain); });
       },
       20000);
   EXPECT_TRUE(answer == IDYES || answer == IDNO) << "the box returned " << answer;
@@ -390,10 +379,11 @@ TEST(HelpTest, SystemShellClosesItsHelpWindowsBeforeItGoes) {
     SystemShell shell;
     help = shell.openHelp(nullptr, helpFilePath());
     ASSERT_NE(help, nullptr);
-    pumpFor(100);
+    ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(help) != FALSE; }))
+        << "the help window never showed";
   }
+  // At once, before any message could reach a window whose library is gone.
   EXPECT_FALSE(IsWindow(help)) << "the help window outlived the help library";
-  pumpFor(50);
 }
 
 // Loads as a system without LOAD_LIBRARY_SEARCH_SYSTEM32 does (Windows 7 before its loader

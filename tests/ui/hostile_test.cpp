@@ -1,6 +1,7 @@
-// The window in a hostile environment: another program holding the clipboard, characters from
-// every Unicode plane, and a thousand command cycles that must not leak a handle. (A refused
-// tray icon is in tray_about_test.cpp; a 1 MiB message through the core in hint_test.cpp.)
+// The window in a hostile environment: a clipboard that someone else holds open, messages in any
+// script with characters from every Unicode plane, and a thousand command cycles that must not
+// leak a handle. (A refused tray icon is in tray_about_test.cpp; a 1 MiB message through the core
+// in hint_test.cpp; the conversion between UTF-16 and UTF-8 on its own in utf_test.cpp.)
 #include <windows.h>
 #include <commctrl.h>
 #include <winternl.h>
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "controls.h"
@@ -19,9 +21,81 @@ namespace {
 
 using namespace zozi::ui;
 
+// Someone holding the clipboard open while the program copies.
+class ClipboardHold {
+ public:
+  ClipboardHold() = default;
+  virtual ~ClipboardHold() = default;
+  ClipboardHold(const ClipboardHold&) = delete;
+  ClipboardHold& operator=(const ClipboardHold&) = delete;
+
+  virtual bool holding() const = 0;
+  // Lets the clipboard go; returns whether the holder ended as it should.
+  virtual bool release() = 0;
+};
+
+// The scripted seam answering that the clipboard is busy, as the real one does when it cannot
+// open it.
+class SeamSaysBusy final : public ClipboardHold {
+ public:
+  explicit SeamSaysBusy(FakeShell& shell) : shell_(shell) {
+    shell_.clipboardFailure = ClipboardResult::Busy;
+  }
+  ~SeamSaysBusy() override { release(); }
+  bool holding() const override { return shell_.clipboardFailure == ClipboardResult::Busy; }
+  bool release() override {
+    shell_.clipboardFailure = ClipboardResult::Copied;
+    return true;
+  }
+
+ private:
+  FakeShell& shell_;
+};
+
+// Another thread of this process keeping the clipboard open, as a part of the program that is
+// busy with it would.
+class ClipboardHoldingThread final : public ClipboardHold {
+ public:
+  ClipboardHoldingThread() {
+    thread_ = CreateThread(nullptr, 0, &run, this, 0, nullptr);
+    if (thread_) WaitForSingleObject(held_, 10000);
+  }
+  ~ClipboardHoldingThread() override {
+    release();
+    CloseHandle(held_);
+    CloseHandle(release_);
+  }
+
+  bool holding() const override { return opened_; }
+  bool release() override {
+    if (!thread_) return ended_;
+    SetEvent(release_);
+    ended_ = WaitForSingleObject(thread_, 10000) == WAIT_OBJECT_0;
+    CloseHandle(thread_);
+    thread_ = nullptr;
+    return ended_;
+  }
+
+ private:
+  static DWORD WINAPI run(void* param) {
+    auto* self = static_cast<ClipboardHoldingThread*>(param);
+    self->opened_ = OpenClipboard(nullptr) != FALSE;
+    SetEvent(self->held_);
+    WaitForSingleObject(self->release_, INFINITE);
+    if (self->opened_) CloseClipboard();
+    return 0;
+  }
+
+  HANDLE held_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE thread_ = nullptr;
+  bool opened_ = false;
+  bool ended_ = false;
+};
+
 // tests/tools/clipboard_holder.exe, started as a separate process that opens the clipboard and
 // keeps it open until released.
-class ClipboardHoldingProcess {
+class ClipboardHoldingProcess final : public ClipboardHold {
  public:
   ClipboardHoldingProcess() {
     const std::wstring suffix = std::to_wstring(GetCurrentProcessId());
@@ -41,26 +115,25 @@ class ClipboardHoldingProcess {
     const HANDLE either[] = {ready_, process_.hProcess};
     holding_ = WaitForMultipleObjects(2, either, FALSE, 30000) == WAIT_OBJECT_0;
   }
-  ~ClipboardHoldingProcess() {
+  ~ClipboardHoldingProcess() override {
     release();
     CloseHandle(ready_);
     CloseHandle(release_);
   }
-  ClipboardHoldingProcess(const ClipboardHoldingProcess&) = delete;
-  ClipboardHoldingProcess& operator=(const ClipboardHoldingProcess&) = delete;
 
-  bool holding() const { return holding_; }
-  // Lets it close the clipboard and waits for it to end; returns its exit code.
-  DWORD release() {
-    if (!process_.hProcess) return exitCode_;
-    SetEvent(release_);
-    if (WaitForSingleObject(process_.hProcess, 30000) != WAIT_OBJECT_0) {
-      TerminateProcess(process_.hProcess, 3);
+  bool holding() const override { return holding_; }
+  // Lets it close the clipboard and waits for it to end: it exits with 0 after holding it.
+  bool release() override {
+    if (process_.hProcess) {
+      SetEvent(release_);
+      if (WaitForSingleObject(process_.hProcess, 30000) != WAIT_OBJECT_0) {
+        TerminateProcess(process_.hProcess, 3);
+      }
+      GetExitCodeProcess(process_.hProcess, &exitCode_);
+      CloseHandle(process_.hProcess);
+      process_.hProcess = nullptr;
     }
-    GetExitCodeProcess(process_.hProcess, &exitCode_);
-    CloseHandle(process_.hProcess);
-    process_.hProcess = nullptr;
-    return exitCode_;
+    return exitCode_ == 0;
   }
 
  private:
@@ -73,63 +146,117 @@ class ClipboardHoldingProcess {
 
 using HostileTest = WindowTest;
 
-TEST_F(HostileTest, ClipboardHeldByAnotherProgramIsReportedAndLosesNothing) {
+struct BusyCase {
+  const char* name;
+  std::unique_ptr<ClipboardHold> (*hold)(FakeShell& shell);
+};
+
+class BusyClipboardTest : public WindowTest, public ::testing::WithParamInterface<BusyCase> {};
+
+// Each way to copy, button, menu and Ctrl+C, warns that the clipboard is busy and leaves what was
+// on it; once it is free, the copy goes through.
+TEST_P(BusyClipboardTest, EveryCopyIsReportedAndLosesNothingUntilItIsFree) {
   putOnClipboard(L"what was there before");
   {
-    ClipboardHoldingProcess other;
-    ASSERT_TRUE(other.holding());
+    const std::unique_ptr<ClipboardHold> holder = GetParam().hold(shell);
+    ASSERT_TRUE(holder->holding());
     click(kClipboardButton);
+    command(kMnuClipboard);
     pressKey(item(kEntryText), 'C', /*control=*/true);
-    EXPECT_EQ(other.release(), 0u);
+    EXPECT_TRUE(holder->release()) << "the holder did not end as it should";
   }
-  ASSERT_EQ(shell.boxes.size(), 2u);
+  ASSERT_EQ(shell.boxes.size(), 3u);
   for (const BoxCall& box : shell.boxes) {
     EXPECT_TRUE(isBox(box, kBusy, kWarning));
   }
   EXPECT_EQ(clipboardText(), L"what was there before");
 
-  // Released, the clipboard takes the copy.
   click(kClipboardButton);
-  ASSERT_EQ(shell.boxes.size(), 3u);
-  EXPECT_EQ(shell.boxes[2].text, kCopied);
+  ASSERT_EQ(shell.boxes.size(), 4u);
+  EXPECT_EQ(shell.boxes[3].text, kCopied);
   EXPECT_EQ(clipboardText(), kStartLog);
 }
 
-TEST_F(HostileTest, CharactersFromEveryPlaneReachStatementRecordAndClipboardWhole) {
-  // Samples of the basic plane, then a pair from each of planes 1, 2, 3, 14, 15 and 16.
-  const std::wstring planes =
-      L"A \u00E9 \u0416 \u05D0 \u0928 \u4E2D \uAC00 \uD7FF \uE000 \uFB01 \uFEFF \uFFFD \uFFFF "
-      L"\U0001F600 \U00020BB7 \U00030000 \U000E0041 \U000F0000 \U0010FFFD";
-  // Unpaired halves, which the window's conversion must carry through as they are.
-  const std::wstring halves = L"\xD800 lone high, lone low \xDC00, reversed \xDC00\xD800";
+INSTANTIATE_TEST_SUITE_P(
+    Holders, BusyClipboardTest,
+    ::testing::Values(BusyCase{"SeamSaysBusy",
+                               [](FakeShell& shell) -> std::unique_ptr<ClipboardHold> {
+                                 return std::make_unique<SeamSaysBusy>(shell);
+                               }},
+                      BusyCase{"AnotherThread",
+                               [](FakeShell&) -> std::unique_ptr<ClipboardHold> {
+                                 return std::make_unique<ClipboardHoldingThread>();
+                               }},
+                      BusyCase{"AnotherProgram",
+                               [](FakeShell&) -> std::unique_ptr<ClipboardHold> {
+                                 return std::make_unique<ClipboardHoldingProcess>();
+                               }}),
+    [](const ::testing::TestParamInfo<BusyCase>& c) { return std::string(c.param.name); });
 
-  for (const std::wstring& message : {planes, halves}) {
-    for (int mode : {kLocalizedText, kStandardText}) {
-      click(mode);
-      click(kClearTextButton);
-      SetFocus(item(kEntryText));
-      typeText(item(kEntryText), message);  // a pair arrives as its two halves
-      ASSERT_EQ(textOf(item(kEntryText)), message);
-      click(kProceedButton);
-      const std::wstring statement =
-          L"taskHint" + std::wstring(mode == kLocalizedText ? L" [localize \"" : L" [\"") +
-          message + L"\", [1.0, 1.0, 1.0, 1.0], \"taskNew\"]; ";
-      EXPECT_EQ(textOf(item(kDebugText)), statement);
-      click(kClipboardButton);
-      EXPECT_EQ(clipboardText(), statement);
-    }
+struct MessageCase {
+  const char* name;
+  std::wstring message;
+  // Bytes the record of the message must hold, as UTF-8 writes them (an unpaired half as the
+  // three bytes its code point takes).
+  std::string inRecord;
+  // No unpaired halves: the record is the message as the system converts it, byte for byte.
+  bool wellFormed;
+};
+
+class MessageTextTest : public WindowTest, public ::testing::WithParamInterface<MessageCase> {};
+
+// Typed character by character, so the characters pass through the window's own messages (a
+// pair arrives as its two halves), in either text mode.
+TEST_P(MessageTextTest, ReachesStatementRecordAndClipboardUnchanged) {
+  const MessageCase& c = GetParam();
+  for (int mode : {kLocalizedText, kStandardText}) {
+    SCOPED_TRACE(mode == kLocalizedText ? "localized text" : "standard text");
+    click(mode);
+    click(kClearTextButton);
+    SetFocus(item(kEntryText));
+    typeText(item(kEntryText), c.message);
+    ASSERT_EQ(textOf(item(kEntryText)), c.message);
+    EXPECT_TRUE(shell.boxes.empty());  // the key filter belongs to the component fields only
+    click(kProceedButton);
+    const std::wstring statement =
+        L"taskHint" + std::wstring(mode == kLocalizedText ? L" [localize \"" : L" [\"") +
+        c.message + L"\", [1.0, 1.0, 1.0, 1.0], \"taskNew\"]; ";
+    EXPECT_EQ(textOf(item(kDebugText)), statement);
+    click(kClipboardButton);
+    EXPECT_EQ(clipboardText(), statement);
+    shell.boxes.clear();
   }
 
-  // The record holds the planes' message as UTF-8, byte for byte as the system converts it.
-  SetWindowTextW(item(kEntryText), planes.c_str());
-  click(kProceedButton);
-  std::string utf8(planes.size() * 3, '\0');
-  utf8.resize(WideCharToMultiByte(CP_UTF8, 0, planes.data(), static_cast<int>(planes.size()),
-                                  utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr));
-  EXPECT_EQ(window.state().settings.texts.message, utf8);
-  EXPECT_NE(utf8.find("\xF4\x8F\xBF\xBD"), std::string::npos);  // U+10FFFD
+  const std::string& record = window.state().settings.texts.message;
+  EXPECT_NE(record.find(c.inRecord), std::string::npos);
+  if (c.wellFormed) {
+    std::string utf8(c.message.size() * 3, '\0');
+    utf8.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(CP_UTF8, 0, c.message.data(), static_cast<int>(c.message.size()),
+                            utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr)));
+    EXPECT_EQ(record, utf8);
+  }
   EXPECT_EQ(shell.beeps, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, MessageTextTest,
+    ::testing::Values(
+        MessageCase{"Czech", L"Příliš žluťoučký kůň", "\xC5\x99", true},              // U+0159
+        MessageCase{"Cyrillic", L"Съешь же ещё этих булок", "\xD1\x91", true},        // U+0451
+        MessageCase{"Japanese", L"いろはにほへと ちりぬるを", "\xE3\x81\x84", true},  // U+3044
+        MessageCase{"Pairs", L"pair \U0001F600 and \U00020BB7 end", "\xF0\x9F\x98\x80", true},
+        // Samples of the basic plane, then a pair from each of planes 1, 2, 3, 14, 15 and 16.
+        MessageCase{
+            "EveryPlane",
+            L"A \u00E9 \u0416 \u05D0 \u0928 \u4E2D \uAC00 \uD7FF \uE000 \uFB01 \uFEFF \uFFFD "
+            L"\uFFFF \U0001F600 \U00020BB7 \U00030000 \U000E0041 \U000F0000 \U0010FFFD",
+            "\xF4\x8F\xBF\xBD",  // U+10FFFD
+            true},
+        // Unpaired halves, which the window's conversion must carry through as they are.
+        MessageCase{"UnpairedHalves", L"\xD800 lone high, lone low \xDC00, reversed \xDC00\xD800",
+                    "reversed \xED\xB0\x80\xED\xA0\x80", false}),
+    [](const ::testing::TestParamInfo<MessageCase>& c) { return std::string(c.param.name); });
 
 struct GuiCounts {
   DWORD gdi;

@@ -21,46 +21,6 @@ namespace {
 
 using namespace zozi::ui;
 
-// Another thread holding the clipboard open, as a program that is busy with it would.
-class ClipboardHolder {
- public:
-  ClipboardHolder() {
-    thread_ = CreateThread(nullptr, 0, &run, this, 0, nullptr);
-    WaitForSingleObject(held_, 10000);
-  }
-  ~ClipboardHolder() {
-    release();
-    CloseHandle(held_);
-    CloseHandle(release_);
-  }
-  ClipboardHolder(const ClipboardHolder&) = delete;
-  ClipboardHolder& operator=(const ClipboardHolder&) = delete;
-
-  bool opened() const { return opened_; }
-  void release() {
-    if (!thread_) return;
-    SetEvent(release_);
-    WaitForSingleObject(thread_, 10000);
-    CloseHandle(thread_);
-    thread_ = nullptr;
-  }
-
- private:
-  static DWORD WINAPI run(void* param) {
-    auto* self = static_cast<ClipboardHolder*>(param);
-    self->opened_ = OpenClipboard(nullptr) != FALSE;
-    SetEvent(self->held_);
-    WaitForSingleObject(self->release_, INFINITE);
-    if (self->opened_) CloseClipboard();
-    return 0;
-  }
-
-  HANDLE held_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  HANDLE release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  HANDLE thread_ = nullptr;
-  bool opened_ = false;
-};
-
 struct MenuEntry {
   std::wstring text;  // empty: a separator
   UINT id;
@@ -192,27 +152,6 @@ TEST_F(MainWindowTest, TabVisitsTheFieldsInManualModeAndOnlyTheSelectedOptions) 
 }
 
 // Layout.
-
-TEST_F(MainWindowTest, ClientAreaAndEveryControlSitWhereTheLayoutPutsThem) {
-  const UINT dpi = window.dpi();
-  RECT client{};
-  GetClientRect(main(), &client);
-  EXPECT_EQ(client.right, pixelsFor(6015, dpi));
-  EXPECT_EQ(client.bottom, pixelsFor(6135, dpi));
-  for (const ControlSpec& row : mainControls()) {
-    ASSERT_NE(item(row.id), nullptr) << row.name;
-    EXPECT_EQ(edgesOf(placeOf(item(row.id))), edgesOf(expectedPlace(mainControls(), row, dpi)))
-        << row.name;
-  }
-  if (dpi == USER_DEFAULT_SCREEN_DPI) {
-    // A few positions worked out by hand: frame offset plus the control's own, 15 twips a pixel.
-    EXPECT_EQ(client.right, 401);
-    EXPECT_EQ(client.bottom, 409);
-    EXPECT_EQ(edgesOf(placeOf(item(kEntryText))), edgesOf({16, 24, 385, 46}));
-    EXPECT_EQ(edgesOf(placeOf(item(kClipboardButton))), edgesOf({312, 368, 385, 393}));
-    EXPECT_EQ(edgesOf(placeOf(item(kColorLabel4))), edgesOf({184, 216, 217, 233}));
-  }
-}
 
 TEST_F(MainWindowTest, ControlsUseCalibriAndFramesTheSmallerSize) {
   const UINT dpi = window.dpi();
@@ -519,28 +458,6 @@ TEST_F(MainWindowTest, ProceedWritesOnlyTheLatestStatement) {
   EXPECT_TRUE(shell.boxes.empty());
 }
 
-TEST_F(MainWindowTest, MessagesInAnyScriptReachStatementAndClipboardUnchanged) {
-  click(kStandardText);
-  // Typed character by character, so the characters pass through the window's own messages.
-  SendMessageW(item(kEntryText), EM_SETSEL, 0, -1);
-  typeText(item(kEntryText), L"Příliš žluťoučký kůň");
-  EXPECT_EQ(textOf(item(kEntryText)), L"Příliš žluťoučký kůň");
-  EXPECT_TRUE(shell.boxes.empty());  // the key filter belongs to the component fields only
-
-  for (const std::wstring& message :
-       {std::wstring(L"Příliš žluťoučký kůň"), std::wstring(L"Съешь же ещё этих булок"),
-        std::wstring(L"いろはにほへと ちりぬるを"),
-        std::wstring(L"pair \U0001F600 and \U00020BB7 end")}) {
-    if (message != L"Příliš žluťoučký kůň") SetWindowTextW(item(kEntryText), message.c_str());
-    click(kProceedButton);
-    const std::wstring statement =
-        L"taskHint [\"" + message + L"\", [1.0, 1.0, 1.0, 1.0], \"taskNew\"]; ";
-    EXPECT_EQ(textOf(item(kDebugText)), statement);
-    click(kClipboardButton);
-    EXPECT_EQ(clipboardText(), statement);
-  }
-}
-
 TEST_F(MainWindowTest, FortyThousandCharacterMessageSurvivesProceedAndClipboard) {
   std::wstring message;
   while (message.size() < 40000) message += L"0123456789 ž ";
@@ -651,31 +568,6 @@ TEST_F(MainWindowTest, ClipboardRightAfterStartCopiesTheHintAndTellsSo) {
   ASSERT_EQ(shell.boxes.size(), 2u);
   EXPECT_EQ(shell.boxes[1].text, kCopied);
   EXPECT_EQ(shell.beeps, 0);
-}
-
-TEST_F(MainWindowTest, BusyClipboardIsReportedAndKeepsItsContent) {
-  putOnClipboard(L"previous");
-  shell.clipboardFailure = ClipboardResult::Busy;
-  click(kClipboardButton);
-  ASSERT_EQ(shell.boxes.size(), 1u);
-  EXPECT_TRUE(isBox(shell.boxes[0], kBusy, kWarning));
-  EXPECT_EQ(clipboardText(), L"previous");
-
-  // Now for real: another thread keeps the clipboard open.
-  shell.clipboardFailure = ClipboardResult::Copied;
-  ClipboardHolder holder;
-  ASSERT_TRUE(holder.opened());
-  command(kMnuClipboard);
-  holder.release();
-  ASSERT_EQ(shell.boxes.size(), 2u);
-  EXPECT_TRUE(isBox(shell.boxes[1], kBusy, kWarning));
-  EXPECT_EQ(clipboardText(), L"previous");
-
-  // Once it is free again the copy goes through.
-  click(kClipboardButton);
-  EXPECT_EQ(clipboardText(), kStartLog);
-  ASSERT_EQ(shell.boxes.size(), 3u);
-  EXPECT_EQ(shell.boxes[2].text, kCopied);
 }
 
 // Each failure says what became of the clipboard; only a busy clipboard is "in use".
@@ -875,16 +767,6 @@ TEST_F(MainWindowTest, AWindowTallerThanTheScreenKeepsItsCaptionInReach) {
   GetWindowRect(main(), &frame);
   EXPECT_EQ(frame.top, monitor.rcWork.top);
   EXPECT_EQ(frame.left, monitor.rcWork.left);
-}
-
-// The message boxes' style values: question 36 (Yes/No with the question mark), notice 64 (OK
-// with the information icon), warning 48 (OK with the exclamation mark).
-TEST(NoticeStyleTest, EachNoticeShowsItsButtonsAndIcon) {
-  EXPECT_EQ(noticeStyle(exitQuestion()), 36u);
-  EXPECT_EQ(noticeStyle(clearLogQuestion()), 36u);
-  EXPECT_EQ(noticeStyle(copiedNotice()), 64u);
-  EXPECT_EQ(noticeStyle(rejectedKeyWarning()), 48u);
-  EXPECT_EQ(noticeStyle(emptyMessageWarning(ProceedTrigger::Menu)), 48u);
 }
 
 // Wine cannot switch high contrast on, so the mode comes through the seam.

@@ -218,6 +218,38 @@ TEST_F(SystemShellTest, ABoxGoesToItsOwnerWithTheWideTextTitleAndStyleAndItsAnsw
   EXPECT_TRUE(script.beeps.empty());
 }
 
+// The message boxes' style values, each its buttons' value (OK 0, Yes/No 4) plus its icon's
+// (exclamation mark 48, question mark 32, information 64): the program's questions 36, its notice
+// 64 and its warnings 48, and the kinds none of its notices has yet.
+TEST(NoticeStyleTest, EachNoticeShowsItsButtonsAndIcon) {
+  const struct {
+    const char* name;
+    Notice notice;
+    UINT style;
+  } cases[] = {
+      {"exit question", exitQuestion(), 36u},
+      {"clear-log question", clearLogQuestion(), 36u},
+      {"copied notice", copiedNotice(), 64u},
+      {"rejected key", rejectedKeyWarning(), 48u},
+      {"empty message by button", emptyMessageWarning(ProceedTrigger::Button), 48u},
+      {"empty message by menu", emptyMessageWarning(ProceedTrigger::Menu), 48u},
+      {"clipboard busy", clipboardBusyWarning(), 48u},
+      {"clipboard not cleared", clipboardNotClearedWarning(), 48u},
+      {"clipboard emptied", clipboardEmptiedWarning(), 48u},
+      {"no memory", clipboardMemoryWarning(), 48u},
+      {"OK with a question mark", {"t", "x", NoticeIcon::Question, NoticeButtons::Ok, false}, 32u},
+      {"Yes/No with an exclamation mark",
+       {"t", "x", NoticeIcon::Exclamation, NoticeButtons::YesNo, false},
+       52u},
+      {"Yes/No with information",
+       {"t", "x", NoticeIcon::Information, NoticeButtons::YesNo, false},
+       68u},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(noticeStyle(c.notice), c.style) << c.name;
+  }
+}
+
 // Only the empty-message warning sounds the warning beep, and it sounds before the box opens.
 TEST_F(SystemShellTest, TheWarningBeepComesBeforeTheBoxExactlyForNoticesThatAskForIt) {
   for (const ProceedTrigger trigger : {ProceedTrigger::Button, ProceedTrigger::Menu}) {
