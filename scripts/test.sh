@@ -186,7 +186,6 @@ export ZOZI_SETUP_DONE=1
 source scripts/wine-env.sh
 # The Wine prefixes are this run's from the first Wine step to the end (see wine-env.sh).
 zozi_open_prefix_lock
-trap 'zozi_stop_all' EXIT
 
 if ((quick)); then
   skipped actionlint

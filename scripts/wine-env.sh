@@ -225,7 +225,11 @@ zozi_start_wine() {
 }
 
 zozi_stop_all() {
-  wineserver -k >/dev/null 2>&1 || true
+  # Only in prefixes this run holds: a run that stops before it has them (waiting for them, say)
+  # leaves the Wine of the run that has them alone.
+  if [ "${ZOZI_PREFIX_LOCK:-}" = "$ZOZI_PREFIX_BASE" ]; then
+    wineserver -k >/dev/null 2>&1 || true
+  fi
   if [ -n "$ZOZI_XVFB_PID" ]; then
     kill "$ZOZI_XVFB_PID" 2>/dev/null || true
     wait "$ZOZI_XVFB_PID" 2>/dev/null || true
