@@ -155,10 +155,17 @@ wine_prefixes() {
 # The tests at another scale: each on a display and in a prefix of its own (wine-dpi-run.sh).
 other_scales='^layout_tests_[0-9]+dpi$'
 packages='^(release_package|msi_package)$'
+# The longest window test, on a display and in a prefix of its own beside the others at 96 dpi.
+apart='^hostile_tests$'
 
 wine_tests() {  # CTEST-ARGS...
   zozi_lock_prefixes
-  bash scripts/wine-ctest.sh "$@"
+  ZOZI_WINDOWS_BUILT=1 bash scripts/wine-ctest.sh "$@"
+}
+
+wine_tests_apart() {
+  zozi_lock_prefixes
+  ZOZI_WINDOWS_BUILT=1 ZOZI_SECOND_PREFIX=1 bash scripts/wine-ctest.sh -R "$apart"
 }
 
 wine_tests_other_scales() {
@@ -201,7 +208,9 @@ if ((quick)); then
   skipped "clang pass"
   step "windows build" windows_build
   finish_step prefixes
-  step "Wine tests, 96 dpi" wine_tests -E "$other_scales|$packages"
+  start_step apart "Wine tests, 96 dpi, hostile_tests" wine_tests_apart
+  step "Wine tests, 96 dpi" wine_tests -E "$other_scales|$packages|$apart"
+  finish_step apart
   skipped "Wine tests, other scales"
   skipped release
 else
@@ -210,7 +219,8 @@ else
   start_step prefixes "Wine prefixes" wine_prefixes
   step "windows build" windows_build
   finish_step prefixes
-  start_step wine "Wine tests, 96 dpi" wine_tests -E "$other_scales"
+  start_step wine "Wine tests, 96 dpi" wine_tests -E "$other_scales|$apart"
+  start_step apart "Wine tests, 96 dpi, hostile_tests" wine_tests_apart
   start_step scales "Wine tests, other scales" wine_tests_other_scales
   step native preset native
   step sanitized preset sanitize
@@ -220,6 +230,7 @@ else
   step release release
   finish_step fuzz
   finish_step scales
+  finish_step apart
   finish_step wine
 fi
 

@@ -5,6 +5,10 @@
 #                        a copy of the one at 96 with its scale set
 #   zozi_prepare_prefixes
 #                        prepare the prefixes at every scale the tests use (96, 120, 144, 192)
+#                        and a second one at 96 ($ZOZI_PREFIX_BASE-second), for tests that run
+#                        beside the others on a display of their own
+#   zozi_use_second_prefix
+#                        use that second prefix at 96 dpi, a copy of the first
 #   zozi_prepare_prefix  prepare the prefix in use ($WINEPREFIX) once: fonts, Calibri mapped to
 #                        Carlito, a virtual desktop
 #   zozi_lock_prefixes   hold the prefixes at $ZOZI_PREFIX_BASE* for this run, waiting for any
@@ -197,18 +201,28 @@ zozi_use_prefix() {  # DPI
   export WINEPREFIX="$ZOZI_PREFIX_BASE"
   zozi_prepare_prefix || return 1
   if [ "$dpi" = 96 ]; then return 0; fi
-  local scaled="$ZOZI_PREFIX_BASE-${dpi}dpi"
-  if [ ! -f "$scaled/.zozi-prefix-v1" ]; then
-    echo "Copying the Wine prefix at 96 dpi for $dpi dpi (once)..."
-    # Wine saves the registry when its server stops: stop the one at 96 dpi first, if any.
-    wineserver -k >/dev/null 2>&1 || true
-    rm -rf "$scaled" "$scaled.tmp" || return 1
-    cp -a "$ZOZI_PREFIX_BASE" "$scaled.tmp" || return 1
-    rm -f "$scaled.tmp"/.zozi-dpi-* || return 1
-    mv "$scaled.tmp" "$scaled" || return 1
-  fi
-  export WINEPREFIX="$scaled"
+  zozi_copy_prefix "$ZOZI_PREFIX_BASE-${dpi}dpi" || return 1
   zozi_set_dpi "$dpi" || return 1
+}
+
+# Copies the prepared prefix at 96 dpi to COPY, once, and uses it.
+zozi_copy_prefix() {  # COPY
+  local copy="$1"
+  if [ ! -f "$copy/.zozi-prefix-v1" ]; then
+    echo "Copying the Wine prefix at 96 dpi to $copy (once)..."
+    # Wine saves the registry when its server stops: stop the one at 96 dpi first, if any.
+    WINEPREFIX="$ZOZI_PREFIX_BASE" wineserver -k >/dev/null 2>&1 || true
+    rm -rf "$copy" "$copy.tmp" || return 1
+    cp -a "$ZOZI_PREFIX_BASE" "$copy.tmp" || return 1
+    rm -f "$copy.tmp"/.zozi-dpi-* || return 1
+    mv "$copy.tmp" "$copy" || return 1
+  fi
+  export WINEPREFIX="$copy"
+}
+
+zozi_use_second_prefix() {
+  zozi_use_prefix 96 || return 1
+  zozi_copy_prefix "$ZOZI_PREFIX_BASE-second"
 }
 
 zozi_prepare_prefixes() {
@@ -216,6 +230,7 @@ zozi_prepare_prefixes() {
   for dpi in 96 120 144 192; do
     zozi_use_prefix "$dpi" || return 1
   done
+  zozi_use_second_prefix || return 1
   export WINEPREFIX="$ZOZI_PREFIX_BASE"
 }
 
