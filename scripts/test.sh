@@ -236,12 +236,12 @@ fi
 
 status=0
 echo
-printf '%-40s %8s  %s\n' step seconds result
+printf '%-46s %8s  %s\n' step seconds result
 for row in "${rows[@]}"; do
   IFS='|' read -r name seconds result <<<"$row"
-  printf '%-40s %8s  %s\n' "$name" "$seconds" "$result"
+  printf '%-46s %8s  %s\n' "$name" "$seconds" "$result"
   if [ "$result" = FAILED ]; then status=1; fi
 done
-printf '%-40s %8s  %s\n' "the whole command" "$(seconds_since "$started")" \
+printf '%-46s %8s  %s\n' "the whole command" "$(seconds_since "$started")" \
   "$( ((status)) && echo FAILED || echo passed)"
 exit $status
