@@ -30,24 +30,25 @@ case "${1:-}" in
     ;;
 esac
 
-started=$EPOCHREALTIME
 logs=build/test-logs
 rm -rf "$logs"
 mkdir -p "$logs"
 rows=() background=()
 
-# Seconds since START, to a tenth.
-seconds_since() {  # START [END]
-  local end="${2:-$EPOCHREALTIME}"
-  printf '%.1f' "$(bc <<<"$end - $1")"
+# The time in microseconds, and the seconds since such a time, to a tenth.
+now() { echo "${EPOCHREALTIME//[.,]/}"; }
+seconds_since() {  # START
+  local tenths=$((($(now) - $1) / 100000))
+  echo "$((tenths / 10)).$((tenths % 10))"
 }
+started=$(now)
 
 # A step: a function run in a subshell with errexit, timed; its row says passed or failed.
 step() {  # NAME FUNCTION [ARGS...]
   local name="$1" start rc=0
   shift
   echo "== $name"
-  start=$EPOCHREALTIME
+  start=$(now)
   set +e
   (
     set -e
@@ -65,7 +66,7 @@ start_step() {  # ID NAME FUNCTION [ARGS...]
   shift 2
   echo "== $name: started beside the next steps"
   (
-    start=$EPOCHREALTIME
+    start=$(now)
     set +e
     (
       set -e
