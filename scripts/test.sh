@@ -33,7 +33,7 @@ esac
 logs=build/test-logs
 rm -rf "$logs"
 mkdir -p "$logs"
-rows=() background=()
+rows=() background=() last_rc=0
 
 # The time in microseconds, and the seconds since such a time, to a tenth.
 now() { echo "${EPOCHREALTIME//[.,]/}"; }
@@ -57,6 +57,7 @@ step() {  # NAME FUNCTION [ARGS...]
   rc=$?
   set -e
   rows+=("$name|$(seconds_since "$start")|$( ((rc)) && echo FAILED || echo passed)")
+  last_rc=$rc
 }
 
 # A step in the background: its output goes to its log, its time and result to files, and
@@ -91,8 +92,16 @@ finish_step() {  # ID
   rows+=("$name (beside others)|$seconds|$( ((rc)) && echo FAILED || echo passed)")
 }
 
-skipped() {  # NAME
-  rows+=("$1|-|skipped (--quick)")
+skipped() {  # NAME [WHY]
+  rows+=("$1|-|${2:-skipped (--quick)}")
+}
+# The steps that test the windows build, unless it failed: they would test what an earlier build
+# left.
+wine_steps_skipped() {
+  local name
+  for name in "Wine tests, 96 dpi" "Wine tests, 96 dpi, hostile_tests" "Wine tests, other scales"; do
+    skipped "$name" "FAILED (not run: the windows build failed)"
+  done
 }
 
 # The steps.
@@ -209,20 +218,27 @@ if ((quick)); then
   skipped "clang pass"
   step "windows build" windows_build
   finish_step prefixes
-  start_step apart "Wine tests, 96 dpi, hostile_tests" wine_tests_apart
-  step "Wine tests, 96 dpi" wine_tests -E "$other_scales|$packages|$apart"
-  finish_step apart
-  skipped "Wine tests, other scales"
+  if ((last_rc)); then
+    wine_steps_skipped
+  else
+    start_step apart "Wine tests, 96 dpi, hostile_tests" wine_tests_apart
+    step "Wine tests, 96 dpi" wine_tests -E "$other_scales|$packages|$apart"
+    finish_step apart
+    skipped "Wine tests, other scales"
+  fi
   skipped release
 else
   # The Wine tests wait far more than they compute: the windows build first, then they run
   # beside the native builds, the clang pass and the release, which keep the processors busy.
   start_step prefixes "Wine prefixes" wine_prefixes
   step "windows build" windows_build
+  windows_built=$((!last_rc))
   finish_step prefixes
-  start_step wine "Wine tests, 96 dpi" wine_tests -E "$other_scales|$apart"
-  start_step apart "Wine tests, 96 dpi, hostile_tests" wine_tests_apart
-  start_step scales "Wine tests, other scales" wine_tests_other_scales
+  if ((windows_built)); then
+    start_step wine "Wine tests, 96 dpi" wine_tests -E "$other_scales|$apart"
+    start_step apart "Wine tests, 96 dpi, hostile_tests" wine_tests_apart
+    start_step scales "Wine tests, other scales" wine_tests_other_scales
+  fi
   step native preset native
   step sanitized preset sanitize
   step "fuzzing, build" fuzz_build
@@ -230,9 +246,13 @@ else
   step "clang pass" clang_pass
   step release release
   finish_step fuzz
-  finish_step scales
-  finish_step apart
-  finish_step wine
+  if ((windows_built)); then
+    finish_step scales
+    finish_step apart
+    finish_step wine
+  else
+    wine_steps_skipped
+  fi
 fi
 
 status=0
@@ -241,7 +261,7 @@ printf '%-46s %8s  %s\n' step seconds result
 for row in "${rows[@]}"; do
   IFS='|' read -r name seconds result <<<"$row"
   printf '%-46s %8s  %s\n' "$name" "$seconds" "$result"
-  if [ "$result" = FAILED ]; then status=1; fi
+  if [[ "$result" = FAILED* ]]; then status=1; fi
 done
 printf '%-46s %8s  %s\n' "the whole command" "$(seconds_since "$started")" \
   "$( ((status)) && echo FAILED || echo passed)"
