@@ -97,9 +97,9 @@ skipped() {  # NAME [WHY]
 }
 # The steps that test the windows build, unless it failed: they would test what an earlier build
 # left.
-wine_steps_skipped() {
+wine_steps_skipped() {  # NAME...
   local name
-  for name in "Wine tests, 96 dpi" "Wine tests, 96 dpi, hostile_tests" "Wine tests, other scales"; do
+  for name in "$@"; do
     skipped "$name" "FAILED (not run: the windows build failed)"
   done
 }
@@ -219,13 +219,13 @@ if ((quick)); then
   step "windows build" windows_build
   finish_step prefixes
   if ((last_rc)); then
-    wine_steps_skipped
+    wine_steps_skipped "Wine tests, 96 dpi" "Wine tests, 96 dpi, hostile_tests"
   else
     start_step apart "Wine tests, 96 dpi, hostile_tests" wine_tests_apart
     step "Wine tests, 96 dpi" wine_tests -E "$other_scales|$packages|$apart"
     finish_step apart
-    skipped "Wine tests, other scales"
   fi
+  skipped "Wine tests, other scales"
   skipped release
 else
   # The Wine tests wait far more than they compute: the windows build first, then they run
@@ -251,7 +251,8 @@ else
     finish_step apart
     finish_step wine
   else
-    wine_steps_skipped
+    wine_steps_skipped "Wine tests, other scales" "Wine tests, 96 dpi, hostile_tests" \
+      "Wine tests, 96 dpi"
   fi
 fi
 
