@@ -71,8 +71,13 @@ zozi_start_display() {
   # at the same moment, get one display.
   local number_file i
   number_file=$(mktemp) || return 1
-  zozi_without_lock Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" \
-    >/dev/null 2>&1 &
+  # Started as a simple command, so that $! is the server's own process, which zozi_stop_all ends.
+  if [ -n "$ZOZI_LOCK_FD" ]; then
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" {ZOZI_LOCK_FD}>&- \
+      >/dev/null 2>&1 &
+  else
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+  fi
   ZOZI_XVFB_PID=$!
   # Wait for the server itself rather than for a fixed time.
   for i in $(seq 1 100); do
