@@ -18,7 +18,7 @@ runs="${1:-20}"
 bash scripts/setup.sh
 
 # The composition benchmark: optimised native build of its own.
-cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DZOZI_TESTS=OFF >/dev/null
+cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DZOZI_TESTS=OFF -DZOZI_BENCH=ON >/dev/null
 cmake --build build/bench -j"$(nproc)" --target compose_bench
 source scripts/common.sh
 zozi_build_bench_windows

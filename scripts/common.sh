@@ -2,9 +2,20 @@
 ZOZI_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export ZOZI_ROOT
 # The project's own Wine prefixes, never ~/.wine: at 96 dpi ZOZI_PREFIX_BASE, at another scale
-# ZOZI_PREFIX_BASE-<dpi>dpi (see zozi_use_prefix in wine-env.sh). Exported, so that the programs a
-# script starts (CTest and the runners it calls) keep the same base whatever prefix is in use.
-export ZOZI_PREFIX_BASE="${ZOZI_PREFIX_BASE:-${WINEPREFIX:-$ZOZI_ROOT/build/wine/prefix}}"
+# ZOZI_PREFIX_BASE-<dpi>dpi (see zozi_use_prefix in wine-env.sh). By default outside the clone,
+# shared by the clones on this machine and made once per Wine version:
+# ${XDG_CACHE_HOME:-~/.cache}/corvel-editor-zozi/wine/<wine --version>/prefix; a new Wine version
+# gets new prefixes. Exported, so that the programs a script starts (CTest and the runners it
+# calls) keep the same base whatever prefix is in use.
+zozi_default_prefix_base() {
+  local version
+  version=$(wine --version 2>/dev/null | tr -cs 'A-Za-z0-9.' '-') || true
+  echo "${XDG_CACHE_HOME:-$HOME/.cache}/corvel-editor-zozi/wine/${version%-}/prefix"
+}
+if [ -z "${ZOZI_PREFIX_BASE:-}" ]; then
+  ZOZI_PREFIX_BASE="${WINEPREFIX:-$(zozi_default_prefix_base)}"
+fi
+export ZOZI_PREFIX_BASE
 export WINEPREFIX="${WINEPREFIX:-$ZOZI_PREFIX_BASE}"
 export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -17,7 +28,7 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 zozi_build_bench_windows() {
   cmake -S "$ZOZI_ROOT" -B "$ZOZI_ROOT/build/bench-windows" \
     -DCMAKE_TOOLCHAIN_FILE="$ZOZI_ROOT/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
-    -DZOZI_TESTS=OFF >/dev/null
+    -DZOZI_TESTS=OFF -DZOZI_BENCH=ON >/dev/null
   cmake --build "$ZOZI_ROOT/build/bench-windows" -j"$(nproc)" --target CorvelEditorZozi floor launcher
 }
 

@@ -7,7 +7,8 @@
 # commit's, and the script says so.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-ZOZI_NO_ACTIONLINT=1 bash scripts/setup.sh
+# The test command, which has set up already, says so with ZOZI_SETUP_DONE=1.
+if [ "${ZOZI_SETUP_DONE:-0}" != 1 ]; then ZOZI_NO_ACTIONLINT=1 bash scripts/setup.sh; fi
 
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
 export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C
@@ -16,10 +17,20 @@ if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
   echo "warning: uncommitted changes: this is not the release of $(git rev-parse --short HEAD)" >&2
 fi
 
+# Compiled from the sources every time, never from a compiler cache: no launcher (CMake would take
+# one from CMAKE_<LANG>_COMPILER_LAUNCHER in the environment), and a ccache that stands in for the
+# compiler on the PATH passes straight through.
+unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_C_COMPILER_LAUNCHER CMAKE_RC_COMPILER_LAUNCHER
+export CCACHE_DISABLE=1
+
 build=build/release
 rm -rf "$build" dist
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
   -DZOZI_TESTS=OFF >/dev/null
+if grep -E '^CMAKE_[A-Z]+_COMPILER_LAUNCHER:[A-Z]*=.' "$build/CMakeCache.txt"; then
+  echo "release: the build would compile through the launcher above" >&2
+  exit 1
+fi
 # Without one of these the build leaves out a file or a step that makes it the same every time.
 for tool in ZOZI_CHMCMD ZOZI_PYTHON3 ZOZI_ZIP ZOZI_WIXL ZOZI_MSIBUILD ZOZI_MSIINFO ZOZI_FAKETIME; do
   if ! grep -q "^$tool:[A-Z]*=/" "$build/CMakeCache.txt"; then
@@ -48,5 +59,12 @@ mkdir dist
 cp "$build/ui/CorvelEditorZozi.exe" "$build/docs/help/$help_name" \
   "$build/packages/CorvelEditorZozi-$version-win64.zip" "$msi" dist/
 (cd dist && sha256sum -- * >SHA256SUMS)
+# Which sources the release is: the commit, and whether the tree had changes or stray files
+# (tests/release_repro_test.sh compares only a release of the committed HEAD with another build).
+{
+  git rev-parse HEAD
+  git status --porcelain --untracked-files=all --ignored -- . ':!build' ':!dist'
+} >"$build/sources.txt"
+
 echo "Corvel Editor Zozi $version, commit $(git rev-parse --short HEAD), in dist/:"
 cat dist/SHA256SUMS

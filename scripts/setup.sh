@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-  libc++-dev libc++abi-dev clang-format
+  libc++-dev libc++abi-dev clang-format ccache
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth x11-utils imagemagick
   fonts-crosextra-carlito fonts-wine fp-utils python3 wixl msitools faketime zip

@@ -1,11 +1,22 @@
 #!/usr/bin/env bash
 # The release is the same bytes wherever and whenever it is built: builds the committed HEAD (not
-# the working tree's uncommitted changes) twice with scripts/release.sh, from two clones at paths
-# of different lengths, at least a second apart, in different time zones and with different
-# umasks, and (when run as root) by another user, and compares every file of the two dist/
-# folders. A difference fails it, naming the file and the first differing byte's offset.
-#   release_repro_test.sh [REPOSITORY]   (default: the one this script is in)
+# the working tree's uncommitted changes) with scripts/release.sh from a clone at a path of
+# another length, at least a second later, in another time zone, with another umask and (when
+# run as root) by another user, and compares every file with a first release of HEAD. A
+# difference fails it, naming the file and the first differing byte's offset.
+#   release_repro_test.sh [--built] [REPOSITORY]   (default: the one this script is in)
+# The first release is a second clean clone's, built here; with --built, the one that
+# scripts/release.sh has just built in REPOSITORY itself (its dist/), when that is HEAD's: its
+# build/release/sources.txt names HEAD and neither a change nor a stray file (an untracked or
+# ignored file outside build/ and dist/, which a build could pick up: the help pages are every
+# file of docs/help/). A release of other sources would differ from HEAD's by its sources, so then
+# it builds two clones as without --built.
 set -euo pipefail
+built=0
+if [ "${1:-}" = --built ]; then
+  built=1
+  shift
+fi
 repo=$(cd "${1:-$(dirname "$0")/..}" && pwd)
 work=$(mktemp -d)
 chmod 755 "$work"
@@ -27,15 +38,33 @@ build() { # folder, time zone, umask, user
 }
 other_user=$(id -un)
 if [ "$(id -u)" = 0 ]; then other_user=nobody; fi
+head=$(repo_git -C "$repo" rev-parse HEAD)
 
-echo "release of $(repo_git -C "$repo" rev-parse --short HEAD), built twice, by $(id -un) and $other_user"
+if [ "$(id -un)" = "$other_user" ]; then by="by $(id -un)"; else by="by $(id -un) and $other_user"; fi
 if [ -n "$(repo_git -C "$repo" status --porcelain --untracked-files=no)" ]; then
   echo "note: the uncommitted changes in $repo are not part of this test"
 fi
-build "$work/a" UTC 022 "$(id -un)"
-sleep 1
-build "$work/second-clone-at-a-longer-path" Pacific/Kiritimati 077 "$other_user"
-one="$work/a/dist" two="$work/second-clone-at-a-longer-path/dist"
+if ((built)) && [ "$(cat "$repo/build/release/sources.txt" 2>/dev/null)" = "$head" ]; then
+  one="$repo/dist"
+  echo "release of ${head:0:7}: $one against a clean build, $by"
+  # Another path length, time zone and umask than the first release's.
+  second="$work/a-clean-clone"
+  while [ ${#second} = ${#repo} ]; do second+=x; done
+  zone=Pacific/Kiritimati mask=077
+  if [ "${TZ:-}" = "$zone" ]; then zone=UTC; fi
+  if [ "$(umask)" = 0077 ]; then mask=022; fi
+else
+  if ((built)); then
+    echo "note: $repo/dist is not a release of the committed HEAD (see $repo/build/release/sources.txt)"
+  fi
+  echo "release of ${head:0:7}, built twice, $by"
+  build "$work/a" UTC 022 "$(id -un)"
+  sleep 1
+  one="$work/a/dist"
+  second="$work/second-clone-at-a-longer-path" zone=Pacific/Kiritimati mask=077
+fi
+build "$second" "$zone" "$mask" "$other_user"
+two="$second/dist"
 
 status=0
 if [ "$(ls "$one")" != "$(ls "$two")" ]; then
@@ -67,7 +96,7 @@ codes() { # MSI -> "PRODUCT-CODE PACKAGE-CODE"
     "$(msiinfo suminfo "$1" | sed -n 's/^Revision number (UUID): //p')"
 }
 released=$(codes "$one"/*.msi)
-release_build="$work/a/build/release"
+release_build="$second/build/release"
 (cd "$release_build" && cpack -D CPACK_ZOZI_MSI_VERSION=1.21.9999 -B "$work/other-version") >/dev/null
 echo "another page" >>"$release_build/docs/help/Corvel_Editor_Zazo_Help.chm"
 (cd "$release_build" && cpack -B "$work/other-content") >/dev/null
