@@ -10,7 +10,7 @@
 #   ccache-launch.sh COMPILER ARGS...
 set -euo pipefail
 if ! command -v ccache >/dev/null; then exec "$@"; fi
-export CCACHE_DIR="${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/corvel-editor-zozi/ccache}"
+export CCACHE_DIR="${CCACHE_DIR:-${XDG_CACHE_HOME:-${HOME:-$(echo ~)}/.cache}/corvel-editor-zozi/ccache}"
 CCACHE_BASEDIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export CCACHE_BASEDIR CCACHE_NOHASHDIR=true
 exec ccache "$@"

@@ -47,7 +47,7 @@ if ((${#headers[@]} < 4)); then
   exit 2
 fi
 
-clean_dir="${ZOZI_CLANG_CHECK_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/corvel-editor-zozi/clang-check-clean}"
+clean_dir="${ZOZI_CLANG_CHECK_CACHE:-${XDG_CACHE_HOME:-${HOME:-$(echo ~)}/.cache}/corvel-editor-zozi/clang-check-clean}"
 mkdir -p "$clean_dir"
 find "$clean_dir" -type f -mtime +30 -delete
 

@@ -10,7 +10,7 @@ export ZOZI_ROOT
 zozi_default_prefix_base() {
   local version
   version=$(wine --version 2>/dev/null | tr -cs 'A-Za-z0-9.' '-') || true
-  echo "${XDG_CACHE_HOME:-$HOME/.cache}/corvel-editor-zozi/wine/${version%-}/prefix"
+  echo "${XDG_CACHE_HOME:-${HOME:-$(echo ~)}/.cache}/corvel-editor-zozi/wine/${version%-}/prefix"
 }
 if [ -z "${ZOZI_PREFIX_BASE:-}" ]; then
   ZOZI_PREFIX_BASE="${WINEPREFIX:-$(zozi_default_prefix_base)}"
