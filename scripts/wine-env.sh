@@ -254,38 +254,6 @@ zozi_stop_all() {
     kill "$ZOZI_XVFB_PID" 2>/dev/null || true
     wait "$ZOZI_XVFB_PID" 2>/dev/null || true
     ZOZI_XVFB_PID=""
-# The lock's descriptor, when this run or the one that started it holds the prefixes.
-ZOZI_LOCK_FD="${ZOZI_LOCK_FD:-}"
-
-# The lock is held through an open file: the long-lived programs started below (Xvfb, a
-# persistent wineserver) get the descriptor closed, so that none of them holds it after the run.
-zozi_lock_prefixes() {
-  # Held by the run that started this one (a test started by CTest under wine-ctest.sh).
-  if [ "${ZOZI_PREFIX_LOCK:-}" = "$ZOZI_PREFIX_BASE" ]; then return 0; fi
-  if [ -z "$ZOZI_LOCK_FD" ]; then zozi_open_prefix_lock || return 1; fi
-  if ! flock -n "$ZOZI_LOCK_FD"; then
-    echo "Waiting for another run to finish with the Wine prefixes at $ZOZI_PREFIX_BASE..."
-    flock "$ZOZI_LOCK_FD" || return 1
-  fi
-  export ZOZI_PREFIX_LOCK="$ZOZI_PREFIX_BASE" ZOZI_LOCK_FD
-}
-
-# Opens the lock without taking it: a subshell that takes it then takes it for this shell too
-# (the lock belongs to the open file, which they share), so a step in the background can wait
-# for it while the run goes on.
-zozi_open_prefix_lock() {
-  mkdir -p "$(dirname "$ZOZI_PREFIX_BASE")" || return 1
-  exec {ZOZI_LOCK_FD}>>"$ZOZI_PREFIX_BASE.lock" || return 1
-}
-
-# Runs a command with the lock's descriptor closed.
-zozi_without_lock() {
-  if [ -n "$ZOZI_LOCK_FD" ]; then
-    "$@" {ZOZI_LOCK_FD}>&-
-  else
-    "$@"
-  fi
-}
   fi
 }
 
