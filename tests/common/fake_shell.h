@@ -89,7 +89,6 @@ class FakeShell : public ui::Shell {
     // else on the first (the primary); no window, on the primary. Without a script, the real
     // screen's.
     if (monitors.empty()) return real_.workArea(window);
-    workAreaCalls.push_back(window);
     RECT frame{};
     if (window && GetWindowRect(window, &frame)) {
       const POINT centre{(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2};
@@ -124,8 +123,7 @@ class FakeShell : public ui::Shell {
   std::vector<std::wstring> clipboardCalls;
   std::vector<HelpCall> helpCalls;
   std::vector<TrayCall> trayCalls;
-  std::vector<HWND> flashes;        // the windows flashed, in order
-  std::vector<HWND> workAreaCalls;  // the windows whose monitor was asked for (scripted only)
+  std::vector<HWND> flashes;  // the windows flashed, in order
 
  private:
   static std::wstring wide(const std::string& utf8) {

@@ -14,6 +14,8 @@ WindowCore::WindowCore(HINSTANCE instance, const WindowDefinition& definition,
 }
 
 WindowCore::~WindowCore() {
+  // Gone without its messages (the handlers are cut off first): no window keeps lending to it.
+  onGoing();
   if (hwnd_) {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
@@ -234,7 +236,7 @@ void WindowCore::onSettingChange(WPARAM setting) {
   // A screen reader started: it reads the controls' help texts from the tooltips, which are
   // tried again even if they could not be made before.
   if (setting == SPI_SETSCREENREADER && services_.screenReader()) {
-    tooltipTried_ = false;
+    if (!tooltip_) tooltipTried_ = false;
     makeTooltips();
   }
   onColorsChanged();
@@ -255,7 +257,6 @@ void WindowCore::onGoing() {
 }
 
 void WindowCore::forgetWindow() {
-  onGoing();
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
   hwnd_ = nullptr;
   controls_.clear();

@@ -170,7 +170,7 @@ class WindowCore {
   OwnedIcon smallIcon_;
   OwnedAccel accelerators_;
   HWND tooltip_ = nullptr;     // destroyed with the window, which owns it
-  bool tooltipTried_ = false;  // a tooltip that could not be made is not tried at every hover
+  bool tooltipTried_ = false;  // set by the first try, made or not: none is tried at every hover
   HWND lastFocus_ = nullptr;
   WindowCore* lentTo_ = nullptr;  // cleared when that window goes
   bool highContrast_ = false;     // read at creation and whenever the system's colours change

@@ -10,7 +10,7 @@ namespace zozi::ui {
 
 void WindowCore::onSetCursor(HWND over, WORD hitTest, WORD mouseMessage) {
   // Every control asks its parent here first when the mouse is over it.
-  if (!tooltip_ && !tooltipTried_ && hasTooltip(over)) makeTooltips();
+  if (!tooltipTried_ && hasTooltip(over)) makeTooltips();
   // A click on the window while it is disabled for another window. The system brings an owned
   // window forward and flashes it; the other has no owner, so this window does it, or the user
   // would see a window that takes no input and nothing to answer.
@@ -32,7 +32,7 @@ bool WindowCore::hasTooltip(HWND child) const {
 void WindowCore::makeTooltips() {
   // Tried once: at the first hover or at creation for a screen reader, and again when a screen
   // reader starts.
-  if (tooltip_ || tooltipTried_) return;
+  if (tooltipTried_) return;
   tooltipTried_ = true;
   bool any = false;
   for (const auto& row : definition_.controls) any = any || row.tooltip != nullptr;
