@@ -1,6 +1,6 @@
 // A small table window of the kit's own, no window of the program's: what the window base does
-// for every window (label colours, option tab stops, boxes with the focus kept, shortcut keys,
-// tooltips, the input lent to another window) is tested on it once.
+// for every window (label colours, boxes with the focus kept, shortcut keys, tooltips, the input
+// lent to another window) is tested on it once. Option groups are tested on the main window's.
 #pragma once
 
 #include <windows.h>
@@ -19,13 +19,8 @@ class KitWindow : public ui::TableWindow<KitWindow, FakeShell> {
   enum : int {
     kField = 900,  // with a tip
     kOtherField,   // without one
-    kOptionA,      // a group of three options, A selected
-    kOptionB,
-    kOptionC,
-    kOptionX,  // a second group right after the first, X selected
-    kOptionY,
-    kRedLabel,    // a label of its own colour
-    kPlainLabel,  // a label in the system's colour
+    kRedLabel,     // a label of its own colour
+    kPlainLabel,   // a label in the system's colour
     kButton,
     kShortcut = 950,  // Ctrl+K
   };
@@ -46,35 +41,6 @@ class KitWindow : public ui::TableWindow<KitWindow, FakeShell> {
          .name = L"otherField",
          .kind = Kind::Edit,
          .rect = {1300, 0, 1200, 300}},
-        {.id = kOptionA,
-         .name = L"optionA",
-         .kind = Kind::Radio,
-         .rect = {0, 400, 700, 300},
-         .text = L"A",
-         .startsGroup = true,
-         .checked = true},
-        {.id = kOptionB,
-         .name = L"optionB",
-         .kind = Kind::Radio,
-         .rect = {700, 400, 700, 300},
-         .text = L"B"},
-        {.id = kOptionC,
-         .name = L"optionC",
-         .kind = Kind::Radio,
-         .rect = {1400, 400, 700, 300},
-         .text = L"C"},
-        {.id = kOptionX,
-         .name = L"optionX",
-         .kind = Kind::Radio,
-         .rect = {0, 800, 700, 300},
-         .text = L"X",
-         .startsGroup = true,
-         .checked = true},
-        {.id = kOptionY,
-         .name = L"optionY",
-         .kind = Kind::Radio,
-         .rect = {700, 800, 700, 300},
-         .text = L"Y"},
         {.id = kRedLabel,
          .name = L"redLabel",
          .kind = Kind::Label,
@@ -114,7 +80,6 @@ class KitWindow : public ui::TableWindow<KitWindow, FakeShell> {
   int box() {
     return showBox([this](HWND owner) { return services().show(owner, Notice{}); });
   }
-  using WindowCore::disableFor;
 
   std::vector<int> commands;         // the menu and shortcut commands that reached the window
   std::function<void()> whileGoing;  // runs at WM_DESTROY, while the handle is a window
